@@ -1,0 +1,32 @@
+# Cross build: tarnwick.exe (GUI subsystem, static), twhook.dll, and the end-to-end driver.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+# The hook library: exactly _StartHook and _EndHook, named by the .def file.
+file(GLOB TW_HOOK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/hook/*.cpp ${CMAKE_SOURCE_DIR}/hook/win32/*.cpp)
+add_library(twhook SHARED ${TW_HOOK_SOURCES} ${CMAKE_SOURCE_DIR}/hook/twhook.def)
+set_target_properties(twhook PROPERTIES PREFIX "" OUTPUT_NAME twhook)
+target_include_directories(twhook PRIVATE ${CMAKE_SOURCE_DIR}/hook)
+target_link_options(twhook PRIVATE ${TW_STATIC_LINK} -Wl,--enable-stdcall-fixup)
+target_link_libraries(twhook PRIVATE user32)
+
+add_library(tw_core STATIC ${TW_PORTABLE_SOURCES} ${TW_WIN32_SOURCES})
+target_include_directories(tw_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/hook)
+target_link_libraries(tw_core PUBLIC twhook user32 gdi32 comctl32 comdlg32 shell32 version)
+
+add_executable(tarnwick WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win32/WinMain.cpp
+  ${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc)
+target_link_libraries(tarnwick PRIVATE tw_core)
+target_link_options(tarnwick PRIVATE ${TW_STATIC_LINK})
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc PROPERTIES
+  COMPILE_FLAGS "-c 65001")
+
+# The end-to-end driver plays the user and the other applications.
+file(GLOB_RECURSE TW_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+if(TW_DRIVER_SOURCES)
+  add_executable(twdriver ${TW_DRIVER_SOURCES})
+  target_include_directories(twdriver PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/hook)
+  target_link_libraries(twdriver PRIVATE user32 gdi32 version)
+  target_link_options(twdriver PRIVATE ${TW_STATIC_LINK} -municode)
+endif()

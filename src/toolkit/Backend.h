@@ -1,0 +1,62 @@
+#pragma once
+// What a toolkit backend does for the control objects. The win32 backend realises them
+// as real windows; the headless backend realises nothing and lets tests play the user.
+#include <string>
+
+#include "platform/Desktop.h"
+#include "toolkit/Control.h"
+#include "toolkit/StdCtrls.h"
+
+class TApplication;
+class TForm;
+class TMenuItem;
+
+// Flags of MessageBox, with the Windows values.
+namespace mb {
+constexpr unsigned OK = 0x0;
+constexpr unsigned OKCancel = 0x1;
+constexpr unsigned YesNo = 0x4;
+constexpr unsigned IconError = 0x10;
+constexpr unsigned IconQuestion = 0x20;
+constexpr unsigned IconWarning = 0x30;
+constexpr unsigned IconInformation = 0x40;
+constexpr int IdOk = 1;
+constexpr int IdCancel = 2;
+constexpr int IdYes = 6;
+constexpr int IdNo = 7;
+}  // namespace mb
+
+class ToolkitBackend {
+ public:
+  virtual ~ToolkitBackend() = default;
+
+  // The hidden application window, created on first request.
+  virtual WindowHandle ApplicationHandle(TApplication& app) = 0;
+  // Runs the message loop until the application is terminated, calling its idle handler
+  // at idle moments.
+  virtual void RunMessageLoop(TApplication& app) = 0;
+  // Wakes the loop so that it notices Terminate.
+  virtual void Terminate(TApplication& app) = 0;
+
+  // Creates the form's window and every control on it, hidden, and sets form.Peer; a
+  // form already realised keeps its window. Returns the window.
+  virtual WindowHandle RealizeForm(TForm& form) = 0;
+  // A control created after its form was realised.
+  virtual void RealizeControl(TControl& control) = 0;
+  // Gives back a control's or form's realisation; called before the object goes.
+  virtual void Release(TComponent& component) = 0;
+  // The object's state changed; bring the realisation in step.
+  virtual void Update(TComponent& component, TProperty what) = 0;
+
+  virtual void ShowForm(TForm& form, bool visible) = 0;
+  // Runs a modal loop for the form until its ModalResult is set and the close query
+  // allowed it; returns the result.
+  virtual TModalResult ShowModal(TForm& form) = 0;
+  // The modal form's ModalResult was set: end its loop.
+  virtual void EndModal(TForm& form) = 0;
+  virtual void SetFocus(TControl& control) = 0;
+
+  // A modal message box owned by the active form; returns the button id.
+  virtual int MessageBox(const std::string& text, const std::string& caption,
+                         unsigned flags) = 0;
+};

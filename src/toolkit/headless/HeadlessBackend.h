@@ -1,0 +1,54 @@
+#pragma once
+// A backend that realises nothing. Forms get made-up window handles, modal forms are
+// handed to a script the test supplies, message boxes are recorded instead of shown and
+// the message loop runs the actions a test posted plus the idle handler.
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "toolkit/Backend.h"
+
+class HeadlessBackend : public ToolkitBackend {
+ public:
+  struct Box {
+    std::string Text;
+    std::string Caption;
+    unsigned Flags = 0;
+  };
+
+  // Plays the user while a form is modal: type, click, press OK. A form the script leaves
+  // open counts as closed with Cancel. Without a script a modal form closes with Cancel.
+  std::function<void(TForm& form)> ModalScript;
+  // Answer of every message box.
+  int MessageBoxAnswer = mb::IdOk;
+
+  std::vector<Box> Boxes;                // every message box shown, in order
+  std::vector<std::string> ModalForms;   // names of the forms shown modally, in order
+
+  // Queues an action for the message loop, as a posted message would be.
+  void Post(std::function<void()> action);
+  // Handle given to a realised form (0 when it has none).
+  static WindowHandle HandleOf(const TComponent& component);
+
+  WindowHandle ApplicationHandle(TApplication& app) override;
+  void RunMessageLoop(TApplication& app) override;
+  void Terminate(TApplication& app) override;
+  WindowHandle RealizeForm(TForm& form) override;
+  void RealizeControl(TControl& control) override;
+  void Release(TComponent& component) override;
+  void Update(TComponent& component, TProperty what) override;
+  void ShowForm(TForm& form, bool visible) override;
+  TModalResult ShowModal(TForm& form) override;
+  void EndModal(TForm& form) override;
+  void SetFocus(TControl& control) override;
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+
+ private:
+  void RealizeTree(TControl& control);
+
+  std::deque<std::function<void()>> posted_;
+  WindowHandle nextHandle_ = 0x10010;
+  bool terminated_ = false;
+};
