@@ -18,7 +18,7 @@ target_link_libraries(tw_core PUBLIC twhook user32 gdi32 comctl32 comdlg32 shell
 add_executable(tarnwick WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win32/WinMain.cpp
   ${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc)
 target_link_libraries(tarnwick PRIVATE tw_core)
-target_link_options(tarnwick PRIVATE ${TW_STATIC_LINK})
+target_link_options(tarnwick PRIVATE ${TW_STATIC_LINK} -municode)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc PROPERTIES
   COMPILE_FLAGS "-c 65001")
 
