@@ -37,6 +37,11 @@ constexpr unsigned ERROR_ALREADY_EXISTS = 183;
 constexpr unsigned WM_HOTKEY = 0x0312;
 constexpr unsigned WM_APP = 0x8000;
 constexpr unsigned WM_ENDSESSION = 0x0016;
+constexpr unsigned MOD_ALT = 1;
+constexpr unsigned MOD_CONTROL = 2;
+constexpr unsigned MOD_SHIFT = 4;
+constexpr unsigned NORM_IGNORECASE = 1;
+constexpr int CSTR_EQUAL = 2;
 }  // namespace win
 
 class Desktop {
@@ -64,4 +69,15 @@ class Desktop {
 
   // Full path of the program's own executable.
   virtual std::string ModuleFileName() = 0;
+
+  // Global hot keys; `modifiers` are MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4.
+  virtual bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) = 0;
+  virtual bool UnregisterHotKey(WindowHandle window, int id) = 0;
+  // Key names of the keyboard layout: the scan code of a virtual key (map type 0), and
+  // the name of a scan code given as GetKeyNameText's lParam ("" when it has none).
+  virtual unsigned MapVirtualKeyA(unsigned code, unsigned mapType) = 0;
+  virtual std::string GetKeyNameTextA(long lParam) = 0;
+  // Compares two texts in the user's locale; returns CSTR_LESS_THAN 1, CSTR_EQUAL 2 or
+  // CSTR_GREATER_THAN 3 (0 on failure). `flags` as CompareString's (NORM_IGNORECASE 1).
+  virtual int CompareStringA(unsigned flags, const std::string& a, const std::string& b) = 0;
 };

@@ -1,0 +1,148 @@
+#include "platform/sim/SimDesktop.h"
+
+#include <algorithm>
+#include <cctype>
+
+SimDesktop::SimDesktop(std::shared_ptr<SimSystem> system) : System(std::move(system)) {}
+
+WindowHandle SimDesktop::AddWindow(SimWindow window, WindowHandle handle) {
+  if (handle == 0) handle = nextWindow_ += 0x10;
+  Windows[handle] = std::move(window);
+  return handle;
+}
+
+int SimDesktop::CallCount(const std::string& prefix) const {
+  int count = 0;
+  for (const auto& call : Calls)
+    if (call.rfind(prefix, 0) == 0) ++count;
+  return count;
+}
+
+SimWindow* SimDesktop::Find(WindowHandle window) {
+  auto it = Windows.find(window);
+  return it == Windows.end() ? nullptr : &it->second;
+}
+
+Desktop::MutexResult SimDesktop::CreateMutexA(const std::string& name, bool initialOwner) {
+  Log("CreateMutexA(" + name + "," + (initialOwner ? "1" : "0") + ")");
+  MutexResult result;
+  result.Handle = nextKernelHandle_++;
+  // As on Windows, opening an existing named mutex succeeds and reports that it existed.
+  result.LastError = System->Mutexes[name]++ == 0 ? 0 : win::ERROR_ALREADY_EXISTS;
+  heldMutexes_[result.Handle] = name;
+  return result;
+}
+
+bool SimDesktop::ReleaseMutex(KernelHandle mutex) {
+  Log("ReleaseMutex(" + std::to_string(mutex) + ")");
+  return heldMutexes_.count(mutex) != 0;
+}
+
+bool SimDesktop::CloseHandle(KernelHandle handle) {
+  Log("CloseHandle(" + std::to_string(handle) + ")");
+  auto it = heldMutexes_.find(handle);
+  if (it == heldMutexes_.end()) return false;
+  // The named object goes with its last handle.
+  if (--System->Mutexes[it->second] == 0) System->Mutexes.erase(it->second);
+  heldMutexes_.erase(it);
+  return true;
+}
+
+long SimDesktop::GetWindowLongA(WindowHandle window, int index) {
+  SimWindow* w = Find(window);
+  if (!w) return 0;
+  if (index == win::GWL_STYLE) return w->Style;
+  if (index == win::GWL_EXSTYLE) return w->ExStyle;
+  return 0;
+}
+
+long SimDesktop::SetWindowLongA(WindowHandle window, int index, long value) {
+  Log("SetWindowLongA(" + std::to_string(window) + "," + std::to_string(index) + "," +
+      std::to_string(value) + ")");
+  SimWindow* w = Find(window);
+  if (!w) return 0;
+  long& field = index == win::GWL_STYLE ? w->Style : w->ExStyle;
+  long previous = field;
+  if (index == win::GWL_STYLE || index == win::GWL_EXSTYLE) field = value;
+  return previous;
+}
+
+bool SimDesktop::StartHook(WindowHandle target, int snappingKey) {
+  Log("StartHook(" + std::to_string(target) + "," + std::to_string(snappingKey) + ")");
+  HookStarted = true;
+  HookTarget = target;
+  HookSnappingKey = snappingKey;
+  return true;
+}
+
+bool SimDesktop::EndHook() {
+  Log("EndHook()");
+  HookStarted = false;
+  return true;
+}
+
+std::string SimDesktop::ModuleFileName() { return ExecutablePath; }
+
+const SimHotKey* SimSystem::HotKeyFor(unsigned modifiers, unsigned key) const {
+  for (const auto& hotKey : HotKeys)
+    if (hotKey.Modifiers == modifiers && hotKey.Key == key) return &hotKey;
+  return nullptr;
+}
+
+std::map<unsigned, std::pair<unsigned, std::string>> SimUsKeyboardLayout() {
+  return {
+      {0x10, {0x2A, "Shift"}}, {0x11, {0x1D, "Ctrl"}},   {0x12, {0x38, "Alt"}},
+      {0x13, {0x45, "Pause"}}, {0x14, {0x3A, "Caps Lock"}}, {0x6A, {0x37, "Num *"}},
+      {0x6B, {0x4E, "Num +"}}, {0x6D, {0x4A, "Num -"}},   {0x6E, {0x53, "Num Del"}},
+      {0x6F, {0x35, "/"}},     {0xBA, {0x27, ";"}},       {0xBB, {0x0D, "="}},
+      {0xBC, {0x33, ","}},     {0xBD, {0x0C, "-"}},       {0xBE, {0x34, "."}},
+      {0xBF, {0x35, "/"}},     {0xC0, {0x29, "`"}},       {0xDB, {0x1A, "["}},
+      {0xDC, {0x2B, "\\"}},   {0xDD, {0x1B, "]"}},       {0xDE, {0x28, "'"}},
+  };
+}
+
+bool SimDesktop::RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) {
+  Log("RegisterHotKey(" + std::to_string(window) + "," + std::to_string(id) + "," +
+      std::to_string(modifiers) + "," + std::to_string(key) + ")");
+  auto& table = System->HotKeys;
+  bool idTaken = std::any_of(table.begin(), table.end(), [&](const SimHotKey& h) {
+    return h.Window == window && h.Id == id;
+  });
+  if (idTaken || System->HotKeyFor(modifiers, key)) return false;
+  table.push_back({window, id, modifiers, key});
+  return true;
+}
+
+bool SimDesktop::UnregisterHotKey(WindowHandle window, int id) {
+  Log("UnregisterHotKey(" + std::to_string(window) + "," + std::to_string(id) + ")");
+  auto& table = System->HotKeys;
+  auto it = std::find_if(table.begin(), table.end(), [&](const SimHotKey& h) {
+    return h.Window == window && h.Id == id;
+  });
+  if (it == table.end()) return false;
+  table.erase(it);
+  return true;
+}
+
+unsigned SimDesktop::MapVirtualKeyA(unsigned code, unsigned mapType) {
+  if (mapType != 0) return 0;
+  auto it = KeyboardLayout.find(code);
+  return it == KeyboardLayout.end() ? 0 : it->second.first;
+}
+
+std::string SimDesktop::GetKeyNameTextA(long lParam) {
+  unsigned scanCode = (static_cast<unsigned long>(lParam) >> 16) & 0x1FF;
+  for (const auto& [vk, key] : KeyboardLayout)
+    if (key.first == scanCode) return key.second;
+  return {};
+}
+
+int SimDesktop::CompareStringA(unsigned flags, const std::string& a, const std::string& b) {
+  auto fold = [flags](std::string s) {
+    if (flags & win::NORM_IGNORECASE)
+      for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  int order = fold(a).compare(fold(b));
+  return order < 0 ? 1 : order == 0 ? win::CSTR_EQUAL : 3;
+}

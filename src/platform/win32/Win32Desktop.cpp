@@ -1,0 +1,75 @@
+#include "platform/win32/Win32Desktop.h"
+
+#include <windows.h>
+
+#include "TwHook.h"
+#include "platform/win32/Cp932.h"
+
+namespace {
+HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+HANDLE ToHandle(KernelHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+}  // namespace
+
+Desktop::MutexResult Win32Desktop::CreateMutexA(const std::string& name, bool initialOwner) {
+  MutexResult result;
+  HANDLE mutex = ::CreateMutexW(nullptr, initialOwner ? TRUE : FALSE, Cp932ToWide(name).c_str());
+  result.LastError = ::GetLastError();
+  result.Handle = reinterpret_cast<KernelHandle>(mutex);
+  return result;
+}
+
+bool Win32Desktop::ReleaseMutex(KernelHandle mutex) { return ::ReleaseMutex(ToHandle(mutex)); }
+
+bool Win32Desktop::CloseHandle(KernelHandle handle) { return ::CloseHandle(ToHandle(handle)); }
+
+long Win32Desktop::GetWindowLongA(WindowHandle window, int index) {
+  return static_cast<long>(::GetWindowLongPtrW(ToHwnd(window), index));
+}
+
+long Win32Desktop::SetWindowLongA(WindowHandle window, int index, long value) {
+  return static_cast<long>(::SetWindowLongPtrW(ToHwnd(window), index, value));
+}
+
+bool Win32Desktop::StartHook(WindowHandle target, int snappingKey) {
+  return _StartHook(ToHwnd(target), snappingKey);
+}
+
+bool Win32Desktop::EndHook() { return _EndHook(); }
+
+std::string Win32Desktop::ModuleFileName() {
+  // Long paths: grow the buffer until the name fits.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return WideToCp932(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+bool Win32Desktop::RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) {
+  return ::RegisterHotKey(ToHwnd(window), id, modifiers, key);
+}
+
+bool Win32Desktop::UnregisterHotKey(WindowHandle window, int id) {
+  return ::UnregisterHotKey(ToHwnd(window), id);
+}
+
+unsigned Win32Desktop::MapVirtualKeyA(unsigned code, unsigned mapType) {
+  return ::MapVirtualKeyW(code, mapType);
+}
+
+std::string Win32Desktop::GetKeyNameTextA(long lParam) {
+  wchar_t name[256] = {};
+  int length = ::GetKeyNameTextW(lParam, name, 256);
+  return length > 0 ? WideToCp932(std::wstring(name, static_cast<size_t>(length))) : std::string();
+}
+
+int Win32Desktop::CompareStringA(unsigned flags, const std::string& a, const std::string& b) {
+  std::wstring wa = Cp932ToWide(a), wb = Cp932ToWide(b);
+  return ::CompareStringW(LOCALE_USER_DEFAULT, flags, wa.c_str(), static_cast<int>(wa.size()),
+                          wb.c_str(), static_cast<int>(wb.size()));
+}
