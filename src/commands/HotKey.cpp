@@ -9,22 +9,38 @@ namespace {
 
 const char* FixedKeyName(unsigned code) {
   switch (code) {
-    case 0x08: return "BkSp";
-    case 0x09: return "Tab";
-    case 0x0D: return "Enter";
-    case 0x1B: return "Esc";
-    case 0x20: return "Space";
-    case 0x21: return "PgUp";
-    case 0x22: return "PgDn";
-    case 0x23: return "End";
-    case 0x24: return "Home";
-    case 0x25: return "Left";
-    case 0x26: return "Up";
-    case 0x27: return "Right";
-    case 0x28: return "Down";
-    case 0x2D: return "Ins";
-    case 0x2E: return "Del";
-    default: return nullptr;
+    case 0x08:
+      return "BkSp";
+    case 0x09:
+      return "Tab";
+    case 0x0D:
+      return "Enter";
+    case 0x1B:
+      return "Esc";
+    case 0x20:
+      return "Space";
+    case 0x21:
+      return "PgUp";
+    case 0x22:
+      return "PgDn";
+    case 0x23:
+      return "End";
+    case 0x24:
+      return "Home";
+    case 0x25:
+      return "Left";
+    case 0x26:
+      return "Up";
+    case 0x27:
+      return "Right";
+    case 0x28:
+      return "Down";
+    case 0x2D:
+      return "Ins";
+    case 0x2E:
+      return "Del";
+    default:
+      return nullptr;
   }
 }
 
@@ -81,7 +97,7 @@ std::uint16_t TextToHotKey(Desktop& desktop, const std::string& text) {
   for (unsigned code = 0x08; code <= 0xFF; ++code) {
     std::string candidate = HotKeyToText(desktop, static_cast<std::uint16_t>(code));
     if (!candidate.empty() &&
-        desktop.CompareStringA(win::NORM_IGNORECASE, name, candidate) == win::CSTR_EQUAL)
+        desktop.CompareStringA(win::NormIgnoreCase, name, candidate) == win::CstrEqual)
       return static_cast<std::uint16_t>(code | modifiers);
   }
   return 0;
@@ -89,8 +105,8 @@ std::uint16_t TextToHotKey(Desktop& desktop, const std::string& text) {
 
 unsigned HotKeyModifiers(std::uint16_t value) {
   unsigned modifiers = 0;
-  if (value & kHotKeyShift) modifiers |= win::MOD_SHIFT;
-  if (value & kHotKeyCtrl) modifiers |= win::MOD_CONTROL;
-  if (value & kHotKeyAlt) modifiers |= win::MOD_ALT;
+  if (value & kHotKeyShift) modifiers |= win::ModShift;
+  if (value & kHotKeyCtrl) modifiers |= win::ModControl;
+  if (value & kHotKeyAlt) modifiers |= win::ModAlt;
   return modifiers;
 }

@@ -21,7 +21,9 @@ void HotKeyCaptureKeyDown(Desktop& desktop, TCustomEdit& field, std::uint16_t ke
   field.SetText(text);
 }
 
-void HotKeyCaptureKeyPress(char16_t& key) { key = 0; }
+void HotKeyCaptureKeyPress(char16_t& key) {
+  key = 0;
+}
 
 void HotKeyCaptureKeyUp(TCustomEdit& field) {
   const std::string& text = field.Text();
@@ -34,7 +36,5 @@ void MakeHotKeyCaptureField(Desktop& desktop, TCustomEdit& field) {
     HotKeyCaptureKeyDown(desktop, field, key, shift);
   };
   field.OnKeyPress = [](TComponent&, char16_t& key) { HotKeyCaptureKeyPress(key); };
-  field.OnKeyUp = [&field](TComponent&, std::uint16_t&, TShiftState) {
-    HotKeyCaptureKeyUp(field);
-  };
+  field.OnKeyUp = [&field](TComponent&, std::uint16_t&, TShiftState) { HotKeyCaptureKeyUp(field); };
 }

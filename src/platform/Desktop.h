@@ -28,20 +28,20 @@ struct TPoint {
 
 // Values of the Windows constants the program passes through the seam.
 namespace win {
-constexpr int GWL_STYLE = -16;
-constexpr int GWL_EXSTYLE = -20;
-constexpr long WS_EX_TOOLWINDOW = 0x80;
-constexpr long WS_EX_APPWINDOW = 0x40000;
-constexpr long WS_EX_LAYERED = 0x80000;
-constexpr unsigned ERROR_ALREADY_EXISTS = 183;
-constexpr unsigned WM_HOTKEY = 0x0312;
-constexpr unsigned WM_APP = 0x8000;
-constexpr unsigned WM_ENDSESSION = 0x0016;
-constexpr unsigned MOD_ALT = 1;
-constexpr unsigned MOD_CONTROL = 2;
-constexpr unsigned MOD_SHIFT = 4;
-constexpr unsigned NORM_IGNORECASE = 1;
-constexpr int CSTR_EQUAL = 2;
+constexpr int GwlStyle = -16;
+constexpr int GwlExStyle = -20;
+constexpr long WsExToolWindow = 0x80;
+constexpr long WsExAppWindow = 0x40000;
+constexpr long WsExLayered = 0x80000;
+constexpr unsigned ErrorAlreadyExists = 183;
+constexpr unsigned WmHotKey = 0x0312;
+constexpr unsigned WmApp = 0x8000;
+constexpr unsigned WmEndSession = 0x0016;
+constexpr unsigned ModAlt = 1;
+constexpr unsigned ModControl = 2;
+constexpr unsigned ModShift = 4;
+constexpr unsigned NormIgnoreCase = 1;
+constexpr int CstrEqual = 2;
 }  // namespace win
 
 class Desktop {

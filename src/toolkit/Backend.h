@@ -57,6 +57,5 @@ class ToolkitBackend {
   virtual void SetFocus(TControl& control) = 0;
 
   // A modal message box owned by the active form; returns the button id.
-  virtual int MessageBox(const std::string& text, const std::string& caption,
-                         unsigned flags) = 0;
+  virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
 };

@@ -23,8 +23,7 @@ void TComponent::DestroyComponents() {
 }
 
 void TComponent::Remove(TComponent* child) {
-  components_.erase(std::remove(components_.begin(), components_.end(), child),
-                    components_.end());
+  components_.erase(std::remove(components_.begin(), components_.end(), child), components_.end());
 }
 
 TApplication* TComponent::Application() const {

@@ -8,7 +8,9 @@ TApplication::TApplication(ToolkitBackend& backend) : backend_(backend) {}
 
 TApplication::~TApplication() = default;
 
-WindowHandle TApplication::Handle() { return backend_.ApplicationHandle(*this); }
+WindowHandle TApplication::Handle() {
+  return backend_.ApplicationHandle(*this);
+}
 
 void TApplication::Run() {
   terminated_ = false;
@@ -20,8 +22,7 @@ void TApplication::Terminate() {
   backend_.Terminate(*this);
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
   return backend_.MessageBox(text, caption, flags);
 }
 
@@ -51,7 +52,9 @@ TForm::~TForm() {
   application_.RemoveForm(this);
 }
 
-WindowHandle TForm::Handle() { return application_.Backend().RealizeForm(*this); }
+WindowHandle TForm::Handle() {
+  return application_.Backend().RealizeForm(*this);
+}
 
 void TForm::SetClientSize(int width, int height) {
   clientWidth_ = width;

@@ -2,8 +2,7 @@
 
 #include "toolkit/Forms.h"
 
-TCustomEdit::TCustomEdit(TComponent* owner, std::string name)
-    : TControl(owner, std::move(name)) {
+TCustomEdit::TCustomEdit(TComponent* owner, std::string name) : TControl(owner, std::move(name)) {
   TabStop = true;
 }
 
@@ -66,8 +65,7 @@ void TCheckBox::Click() {
   TControl::Click();
 }
 
-TRadioGroup::TRadioGroup(TComponent* owner, std::string name)
-    : TControl(owner, std::move(name)) {
+TRadioGroup::TRadioGroup(TComponent* owner, std::string name) : TControl(owner, std::move(name)) {
   TabStop = true;
 }
 

@@ -17,6 +17,8 @@ class TCustomEdit : public TControl {
   void SetMaxLength(int length);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
+  // Whether entering the edit with the keyboard selects its whole text.
+  bool AutoSelect = true;
 
   // Backends record the user's typing here; fires OnChange.
   void StoreText(const std::string& text);

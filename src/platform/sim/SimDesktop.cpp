@@ -28,7 +28,7 @@ Desktop::MutexResult SimDesktop::CreateMutexA(const std::string& name, bool init
   MutexResult result;
   result.Handle = nextKernelHandle_++;
   // As on Windows, opening an existing named mutex succeeds and reports that it existed.
-  result.LastError = System->Mutexes[name]++ == 0 ? 0 : win::ERROR_ALREADY_EXISTS;
+  result.LastError = System->Mutexes[name]++ == 0 ? 0 : win::ErrorAlreadyExists;
   heldMutexes_[result.Handle] = name;
   return result;
 }
@@ -51,8 +51,8 @@ bool SimDesktop::CloseHandle(KernelHandle handle) {
 long SimDesktop::GetWindowLongA(WindowHandle window, int index) {
   SimWindow* w = Find(window);
   if (!w) return 0;
-  if (index == win::GWL_STYLE) return w->Style;
-  if (index == win::GWL_EXSTYLE) return w->ExStyle;
+  if (index == win::GwlStyle) return w->Style;
+  if (index == win::GwlExStyle) return w->ExStyle;
   return 0;
 }
 
@@ -61,9 +61,9 @@ long SimDesktop::SetWindowLongA(WindowHandle window, int index, long value) {
       std::to_string(value) + ")");
   SimWindow* w = Find(window);
   if (!w) return 0;
-  long& field = index == win::GWL_STYLE ? w->Style : w->ExStyle;
+  long& field = index == win::GwlStyle ? w->Style : w->ExStyle;
   long previous = field;
-  if (index == win::GWL_STYLE || index == win::GWL_EXSTYLE) field = value;
+  if (index == win::GwlStyle || index == win::GwlExStyle) field = value;
   return previous;
 }
 
@@ -81,7 +81,9 @@ bool SimDesktop::EndHook() {
   return true;
 }
 
-std::string SimDesktop::ModuleFileName() { return ExecutablePath; }
+std::string SimDesktop::ModuleFileName() {
+  return ExecutablePath;
+}
 
 const SimHotKey* SimSystem::HotKeyFor(unsigned modifiers, unsigned key) const {
   for (const auto& hotKey : HotKeys)
@@ -91,13 +93,13 @@ const SimHotKey* SimSystem::HotKeyFor(unsigned modifiers, unsigned key) const {
 
 std::map<unsigned, std::pair<unsigned, std::string>> SimUsKeyboardLayout() {
   return {
-      {0x10, {0x2A, "Shift"}}, {0x11, {0x1D, "Ctrl"}},   {0x12, {0x38, "Alt"}},
+      {0x10, {0x2A, "Shift"}}, {0x11, {0x1D, "Ctrl"}},      {0x12, {0x38, "Alt"}},
       {0x13, {0x45, "Pause"}}, {0x14, {0x3A, "Caps Lock"}}, {0x6A, {0x37, "Num *"}},
-      {0x6B, {0x4E, "Num +"}}, {0x6D, {0x4A, "Num -"}},   {0x6E, {0x53, "Num Del"}},
-      {0x6F, {0x35, "/"}},     {0xBA, {0x27, ";"}},       {0xBB, {0x0D, "="}},
-      {0xBC, {0x33, ","}},     {0xBD, {0x0C, "-"}},       {0xBE, {0x34, "."}},
-      {0xBF, {0x35, "/"}},     {0xC0, {0x29, "`"}},       {0xDB, {0x1A, "["}},
-      {0xDC, {0x2B, "\\"}},   {0xDD, {0x1B, "]"}},       {0xDE, {0x28, "'"}},
+      {0x6B, {0x4E, "Num +"}}, {0x6D, {0x4A, "Num -"}},     {0x6E, {0x53, "Num Del"}},
+      {0x6F, {0x35, "/"}},     {0xBA, {0x27, ";"}},         {0xBB, {0x0D, "="}},
+      {0xBC, {0x33, ","}},     {0xBD, {0x0C, "-"}},         {0xBE, {0x34, "."}},
+      {0xBF, {0x35, "/"}},     {0xC0, {0x29, "`"}},         {0xDB, {0x1A, "["}},
+      {0xDC, {0x2B, "\\"}},    {0xDD, {0x1B, "]"}},         {0xDE, {0x28, "'"}},
   };
 }
 
@@ -105,9 +107,8 @@ bool SimDesktop::RegisterHotKey(WindowHandle window, int id, unsigned modifiers,
   Log("RegisterHotKey(" + std::to_string(window) + "," + std::to_string(id) + "," +
       std::to_string(modifiers) + "," + std::to_string(key) + ")");
   auto& table = System->HotKeys;
-  bool idTaken = std::any_of(table.begin(), table.end(), [&](const SimHotKey& h) {
-    return h.Window == window && h.Id == id;
-  });
+  bool idTaken = std::any_of(table.begin(), table.end(),
+                             [&](const SimHotKey& h) { return h.Window == window && h.Id == id; });
   if (idTaken || System->HotKeyFor(modifiers, key)) return false;
   table.push_back({window, id, modifiers, key});
   return true;
@@ -116,9 +117,8 @@ bool SimDesktop::RegisterHotKey(WindowHandle window, int id, unsigned modifiers,
 bool SimDesktop::UnregisterHotKey(WindowHandle window, int id) {
   Log("UnregisterHotKey(" + std::to_string(window) + "," + std::to_string(id) + ")");
   auto& table = System->HotKeys;
-  auto it = std::find_if(table.begin(), table.end(), [&](const SimHotKey& h) {
-    return h.Window == window && h.Id == id;
-  });
+  auto it = std::find_if(table.begin(), table.end(),
+                         [&](const SimHotKey& h) { return h.Window == window && h.Id == id; });
   if (it == table.end()) return false;
   table.erase(it);
   return true;
@@ -139,10 +139,10 @@ std::string SimDesktop::GetKeyNameTextA(long lParam) {
 
 int SimDesktop::CompareStringA(unsigned flags, const std::string& a, const std::string& b) {
   auto fold = [flags](std::string s) {
-    if (flags & win::NORM_IGNORECASE)
+    if (flags & win::NormIgnoreCase)
       for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
   };
   int order = fold(a).compare(fold(b));
-  return order < 0 ? 1 : order == 0 ? win::CSTR_EQUAL : 3;
+  return order < 0 ? 1 : order == 0 ? win::CstrEqual : 3;
 }

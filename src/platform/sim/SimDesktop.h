@@ -18,7 +18,7 @@ struct SimHotKey {
 
 struct SimSystem {
   std::map<std::string, int> Mutexes;  // name -> open handles
-  std::vector<SimHotKey> HotKeys;       // registrations of every simulated process
+  std::vector<SimHotKey> HotKeys;      // registrations of every simulated process
   // The window and id a combination would fire, or null when nobody holds it.
   const SimHotKey* HotKeyFor(unsigned modifiers, unsigned key) const;
 };

@@ -8,8 +8,8 @@ constexpr UINT kCodePage = 932;
 
 std::wstring Cp932ToWide(const std::string& text) {
   if (text.empty()) return {};
-  int length = MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0);
+  int length =
+      MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(length), L'\0');
   MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                       length);

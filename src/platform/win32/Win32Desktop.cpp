@@ -6,8 +6,12 @@
 #include "platform/win32/Cp932.h"
 
 namespace {
-HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
-HANDLE ToHandle(KernelHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+HWND ToHwnd(WindowHandle window) {
+  return reinterpret_cast<HWND>(window);
+}
+HANDLE ToHandle(KernelHandle handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
 }  // namespace
 
 Desktop::MutexResult Win32Desktop::CreateMutexA(const std::string& name, bool initialOwner) {
@@ -18,9 +22,13 @@ Desktop::MutexResult Win32Desktop::CreateMutexA(const std::string& name, bool in
   return result;
 }
 
-bool Win32Desktop::ReleaseMutex(KernelHandle mutex) { return ::ReleaseMutex(ToHandle(mutex)); }
+bool Win32Desktop::ReleaseMutex(KernelHandle mutex) {
+  return ::ReleaseMutex(ToHandle(mutex));
+}
 
-bool Win32Desktop::CloseHandle(KernelHandle handle) { return ::CloseHandle(ToHandle(handle)); }
+bool Win32Desktop::CloseHandle(KernelHandle handle) {
+  return ::CloseHandle(ToHandle(handle));
+}
 
 long Win32Desktop::GetWindowLongA(WindowHandle window, int index) {
   return static_cast<long>(::GetWindowLongPtrW(ToHwnd(window), index));
@@ -34,7 +42,9 @@ bool Win32Desktop::StartHook(WindowHandle target, int snappingKey) {
   return _StartHook(ToHwnd(target), snappingKey);
 }
 
-bool Win32Desktop::EndHook() { return _EndHook(); }
+bool Win32Desktop::EndHook() {
+  return _EndHook();
+}
 
 std::string Win32Desktop::ModuleFileName() {
   // Long paths: grow the buffer until the name fits.

@@ -6,13 +6,17 @@ namespace {
 constexpr WindowHandle kApplicationHandle = 0x10000;
 }
 
-void HeadlessBackend::Post(std::function<void()> action) { posted_.push_back(std::move(action)); }
+void HeadlessBackend::Post(std::function<void()> action) {
+  posted_.push_back(std::move(action));
+}
 
 WindowHandle HeadlessBackend::HandleOf(const TComponent& component) {
   return reinterpret_cast<WindowHandle>(component.Peer);
 }
 
-WindowHandle HeadlessBackend::ApplicationHandle(TApplication&) { return kApplicationHandle; }
+WindowHandle HeadlessBackend::ApplicationHandle(TApplication&) {
+  return kApplicationHandle;
+}
 
 void HeadlessBackend::RunMessageLoop(TApplication& app) {
   terminated_ = false;
@@ -33,7 +37,9 @@ void HeadlessBackend::RunMessageLoop(TApplication& app) {
   }
 }
 
-void HeadlessBackend::Terminate(TApplication&) { terminated_ = true; }
+void HeadlessBackend::Terminate(TApplication&) {
+  terminated_ = true;
+}
 
 WindowHandle HeadlessBackend::RealizeForm(TForm& form) {
   if (!form.Peer) RealizeTree(form);
@@ -46,9 +52,13 @@ void HeadlessBackend::RealizeTree(TControl& control) {
   for (TControl* child : control.Children()) RealizeTree(*child);
 }
 
-void HeadlessBackend::RealizeControl(TControl& control) { RealizeTree(control); }
+void HeadlessBackend::RealizeControl(TControl& control) {
+  RealizeTree(control);
+}
 
-void HeadlessBackend::Release(TComponent& component) { component.Peer = nullptr; }
+void HeadlessBackend::Release(TComponent& component) {
+  component.Peer = nullptr;
+}
 
 void HeadlessBackend::Update(TComponent&, TProperty) {}
 

@@ -24,8 +24,8 @@ class HeadlessBackend : public ToolkitBackend {
   // Answer of every message box.
   int MessageBoxAnswer = mb::IdOk;
 
-  std::vector<Box> Boxes;                // every message box shown, in order
-  std::vector<std::string> ModalForms;   // names of the forms shown modally, in order
+  std::vector<Box> Boxes;               // every message box shown, in order
+  std::vector<std::string> ModalForms;  // names of the forms shown modally, in order
 
   // Queues an action for the message loop, as a posted message would be.
   void Post(std::function<void()> action);

@@ -1,0 +1,18 @@
+#pragma once
+// The seam to the file system for the settings file. Paths are code page 932 bytes.
+#include <string>
+
+// Reads the whole file into `bytes`. Returns false (and leaves `bytes` empty) when the
+// file is missing or cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Replaces the file with `bytes` in one piece: the bytes go to a temporary file beside
+// it ("<path>.tmp"), which is flushed and then renamed over the old file, so a crash or a
+// full disk leaves either the old file or the new one, never a part. Returns false when
+// anything failed; the old file is then untouched.
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
+
+// The temporary file ReplaceFileAtomically writes before the rename.
+inline std::string TemporaryPathFor(const std::string& path) {
+  return path + ".tmp";
+}

@@ -1,0 +1,88 @@
+#include <windows.h>
+
+#include <string>
+
+#include "platform/File.h"
+
+namespace {
+
+// Paths are code page 932 bytes whatever the system's ANSI code page is.
+std::wstring Wide(const std::string& path) {
+  if (path.empty()) return std::wstring();
+  int length = MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
+  return wide;
+}
+
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  ~Handle() {
+    if (Valid()) CloseHandle(handle_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+  HANDLE Get() const { return handle_; }
+  bool Close() {
+    HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(handle) != 0;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  const std::wstring wide = Wide(path);
+  if (wide.empty()) return false;
+  Handle file(CreateFileW(wide.c_str(), GENERIC_READ,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return false;
+  std::string result;
+  result.reserve(static_cast<std::size_t>(size.QuadPart));
+  char buffer[65536];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) return false;
+    if (got == 0) break;
+    result.append(buffer, got);
+  }
+  bytes = std::move(result);
+  return true;
+}
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+  const std::wstring target = Wide(path);
+  const std::wstring temporary = Wide(TemporaryPathFor(path));
+  if (target.empty() || temporary.empty()) return false;
+
+  Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
+  bool ok = true;
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (ok && left > 0) {
+    DWORD chunk = left > 0x10000000 ? 0x10000000 : static_cast<DWORD>(left);
+    DWORD written = 0;
+    ok = WriteFile(file.Get(), data, chunk, &written, nullptr) && written == chunk;
+    data += written;
+    left -= written;
+  }
+  ok = ok && FlushFileBuffers(file.Get());
+  ok = file.Close() && ok;
+  ok = ok && MoveFileExW(temporary.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temporary.c_str());
+  return ok;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The in-memory image of an INI file: its lines kept as they were read, with the sections
+// and keys found among them. Only the lines of keys that are written change; every other
+// line (comments, blank lines, unknown sections and keys, garbage) is written back
+// byte for byte, so a hand-edited file keeps what the program does not know.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class CIniDocument {
+ public:
+  CIniDocument() = default;
+  // Parses any bytes; nothing is rejected. Lines end with CR LF, LF or a lone CR.
+  explicit CIniDocument(std::string bytes);
+
+  // The value stored at (section, key), blanks around it removed, or nothing when the key
+  // is absent. Names are compared without case; the first of duplicates counts. The view
+  // lives until the next Set.
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+  // Overwrites the first line of the key in place, or appends the key to its section
+  // (after the section's last non-blank line), or appends the section to the end of the
+  // file. Line breaks inside the value become spaces: a value must stay on its line.
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+
+  // The file's bytes: lines not written keep their bytes and line ends; written lines
+  // end with CR LF.
+  std::string Serialize() const;
+
+ private:
+  enum class Kind : unsigned char { Blank, Other, Header, Key };
+
+  // A key line, a section header, or a run of blank or other lines (kept together so a
+  // file of millions of empty lines stays small).
+  struct Entry {
+    Kind kind = Kind::Other;
+    // Index into owned_ for a line written by the program; -1 for bytes of source_.
+    std::ptrdiff_t owned = -1;
+    // The span in source_, line end included (source entries only).
+    std::size_t begin = 0, end = 0;
+    // Key (or section name) and value, as offsets into the entry's text.
+    std::size_t keyBegin = 0, keyLength = 0, valueBegin = 0, valueLength = 0;
+  };
+
+  struct Section {
+    std::vector<Entry> entries;  // the header first, except for the lines before any header
+    std::unordered_map<std::string, std::size_t> keys;  // folded key -> its first entry
+  };
+
+  void AddLine(std::size_t begin, std::size_t contentBegin, std::size_t contentEnd,
+               std::size_t next);
+  void AddRun(Kind kind, std::size_t begin, std::size_t next);
+  std::string_view TextOf(const Entry& entry) const;
+  const Section* FindSection(std::string_view name) const;
+  Section& AddSection(std::string_view name);
+  Entry MakeOwned(Kind kind, std::string text, std::size_t keyLength);
+
+  std::string source_;
+  std::vector<std::string> owned_;
+  std::vector<Section> sections_ =
+      std::vector<Section>(1);  // [0]: the lines before the first section header
+  std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first one
+};

@@ -1,0 +1,89 @@
+#include "settings/IniFile.h"
+
+#include <exception>
+#include <map>
+
+#include "platform/File.h"
+#include "settings/IniDocument.h"
+#include "settings/IniValues.h"
+
+struct CIniFile::Image {
+  std::string path;
+  CIniDocument document;
+  int users = 0;
+  bool changed = false;
+};
+
+namespace {
+
+// The images of the files open right now. Everything runs on the GUI thread, and an
+// entry lives only while some Load or Save has its file open.
+std::map<std::string, std::shared_ptr<CIniFile::Image>>& OpenImages() {
+  static std::map<std::string, std::shared_ptr<CIniFile::Image>> images;
+  return images;
+}
+
+}  // namespace
+
+CIniFile::CIniFile(const std::string& path)
+    : path_(path), uncaughtAtOpen_(std::uncaught_exceptions()) {
+  auto& images = OpenImages();
+  auto found = images.find(path);
+  if (found != images.end()) {
+    image_ = found->second;
+  } else {
+    image_ = std::make_shared<Image>();
+    image_->path = path;
+    std::string bytes;
+    ReadWholeFile(path, bytes);  // on failure `bytes` is empty: the file reads as empty
+    image_->document = CIniDocument(std::move(bytes));
+    images.emplace(path, image_);
+  }
+  ++image_->users;
+}
+
+CIniFile::~CIniFile() {
+  bool written = true;
+  Leave(std::uncaught_exceptions() <= uncaughtAtOpen_, written);
+}
+
+bool CIniFile::Close() {
+  bool written = true;
+  Leave(true, written);
+  return written;
+}
+
+void CIniFile::Leave(bool write, bool& written) {
+  if (!image_) return;
+  std::shared_ptr<Image> image = std::move(image_);
+  if (--image->users > 0) return;
+  OpenImages().erase(image->path);
+  if (write && image->changed)
+    written = ReplaceFileAtomically(image->path, image->document.Serialize());
+}
+
+bool CIniFile::KeyExists(std::string_view section, std::string_view key) const {
+  return image_->document.Find(section, key).has_value();
+}
+
+std::string CIniFile::ReadString(std::string_view section, std::string_view key,
+                                 const std::string& defaultValue) const {
+  auto stored = image_->document.Find(section, key);
+  return stored ? ProfileText(*stored) : defaultValue;
+}
+
+int CIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+  auto stored = image_->document.Find(section, key);
+  int value = defaultValue;
+  if (stored && ParseProfileInteger(*stored, value)) return value;
+  return defaultValue;
+}
+
+void CIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  image_->document.Set(section, key, value);
+  image_->changed = true;
+}
+
+void CIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  WriteString(section, key, std::to_string(value));
+}

@@ -1,0 +1,54 @@
+#pragma once
+// A settings object stored in the settings file.
+#include <memory>
+#include <string>
+
+#include "settings/CustomOption.h"
+#include "settings/IniFile.h"
+
+class TApplication;
+
+class CIniFileOption : public CCustomOption {
+ public:
+  // `app` shows the error box of a failed write.
+  CIniFileOption(TApplication& app, std::string settingsPath);
+  ~CIniFileOption() override;
+
+  // Reads every item (the current value is the default), calls AfterLoad with the file
+  // still open, then ValidateLoaded, ToControls and Apply. False when ValidateLoaded
+  // refused; the controls are then untouched.
+  bool Load() override;
+  // ValidateInput, FromControls, writes every item, AfterSave with the file still open,
+  // writes the file, Apply. False when the input was refused, or when the file could not
+  // be written: the error box names the file, the file is as it was, the values are as
+  // they were before the save, and the controls still show what the user typed.
+  bool Save() override;
+
+  const std::string& SettingsPath() const { return settingsPath_; }
+  TApplication& Application() const { return app_; }
+
+ protected:
+  // Holds the settings file open for the span of one Load or Save. A scope left by an
+  // exception drops the changes made through it, unless an outer access is still open.
+  class CIniFileScope {
+   public:
+    explicit CIniFileScope(CIniFileOption& owner);
+    ~CIniFileScope();
+    CIniFileScope(const CIniFileScope&) = delete;
+    CIniFileScope& operator=(const CIniFileScope&) = delete;
+    CIniFile& File() { return *owner_.iniFile_; }
+    // Closes the file (the outermost access writes it). A failed write is reported in an
+    // error box naming the file; returns false then.
+    bool Close();
+
+   private:
+    CIniFileOption& owner_;
+    bool closed_ = false;
+  };
+
+ private:
+  TApplication& app_;
+  // Present only during Load and Save.
+  std::unique_ptr<CIniFile> iniFile_;
+  std::string settingsPath_;
+};

@@ -1,0 +1,54 @@
+#pragma once
+// The options dialog. Besides editing the settings, its window is the one that receives
+// the global hot keys and the hook library's notifications, and it owns the tray menu.
+#include "toolkit/Forms.h"
+#include "toolkit/Menus.h"
+
+class Program;
+
+class TOptionDlg : public TForm {
+ public:
+  explicit TOptionDlg(Program& program);
+  std::string ClassName() const override { return "TOptionDlg"; }
+
+  // Runs once at the first idle moment: loads the settings and starts the resident work.
+  void IdleStart(bool& done);
+  // Ends the program: everything the resident work started is undone first.
+  void MenuItemExitClick(TComponent& sender);
+  // Numeric fields take only the digits and backspace.
+  static void EditAllowOnlyDigit(TComponent& sender, char16_t& key);
+
+  TButton* OKBtn;
+  TButton* CancelBtn;
+  TLabeledEdit* LabeledEditHotKeyTranslucent;
+  TLabeledEdit* LabeledEditTranslucentAlpha;
+  TLabeledEdit* LabeledEditHotKeyGetInfo;
+  TComboBox* ComboBoxSnappingKey;
+  TRadioGroup* RadioGroupVirtualDesktop;
+  TLabeledEdit* LabeledEditVirtualDesktopCount;
+  TLabeledEdit* LabeledEditVirtualDesktopInitialFrame;
+  TLabeledEdit* LabeledEditVirtualDesktopMiniWidth;
+  TRadioGroup* RadioGroupVirtualDesktopInactive;
+  TLabeledEdit* LabeledEditVirtualDesktopHotKeyUp;
+  TLabeledEdit* LabeledEditVirtualDesktopHotKeyDown;
+  TLabeledEdit* LabeledEditVirtualDesktopHotKeyLeft;
+  TLabeledEdit* LabeledEditVirtualDesktopHotKeyRight;
+  TCheckBox* CheckBoxVirtualDesktopMoveActiveFrame;
+
+  TPopupMenu* PopupMenuContext;
+  TMenuItem* MenuItemOption;
+  TMenuItem* MenuItemVirtualDesktopSaveSize;
+  TMenuItem* MenuItemVirtualDesktopFixed;
+  TMenuItem* MenuItemAbout;
+  TMenuItem* MenuItemExit;
+
+ private:
+  void CreateControls();
+  void FormCreate();
+  void FormCloseQuery(TComponent& sender, bool& canClose);
+  TLabeledEdit* AddLabeledEdit(const char* name, const char* label, const char* text,
+                               bool digitsOnly);
+  TMenuItem* AddMenuItem(const char* name, const char* caption);
+
+  Program& program_;
+};

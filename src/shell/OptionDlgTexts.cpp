@@ -1,0 +1,29 @@
+#include "shell/OptionDlgTexts.h"
+
+namespace texts::option {
+const char* const Caption = "ダイアログ";
+const char* const FontName = "ＭＳ Ｐゴシック";
+const char* const Ok = "OK";
+const char* const Cancel = "キャンセル";
+const char* const HotKeyTranslucent = "半透明:";
+const char* const TranslucentAlpha = "半透明の度合い:";
+const char* const HotKeyGetInfo = "情報の取得:";
+const char* const SnappingKeyItems[4] = {"使わない", "SHIFT", "CTRL", "ALT"};
+const char* const RadioVirtualDesktop = "仮想画面を";
+const char* const VirtualDesktopItems[3] = {"使わない", "縦で使う", "横で使う"};
+const char* const VirtualDesktopCount = "仮想画面の個数:";
+const char* const VirtualDesktopInitialFrame = "最初の位置:";
+const char* const VirtualDesktopMiniWidth = "縮んだときの幅:";
+const char* const RadioInactive = "非アクティブのとき";
+const char* const InactiveItems[3] = {"なにもしない", "小さく", "透明に"};
+const char* const HotKeyUp = "上へ移動:";
+const char* const HotKeyDown = "下へ移動:";
+const char* const HotKeyLeft = "左へ移動:";
+const char* const HotKeyRight = "右へ移動:";
+const char* const MoveActiveFrame = "アクティブになったウィンドウのあるフレームに移動する";
+const char* const MenuOption = "オプション(&O)";
+const char* const MenuSaveSize = "位置とサイズを保存(&S)";
+const char* const MenuFixed = "位置の固定(&F)";
+const char* const MenuAbout = "バージョン情報(&A)";
+const char* const MenuExit = "終了(&X)";
+}  // namespace texts::option

@@ -1,0 +1,43 @@
+#include "shell/Program.h"
+
+#include "commands/CommandDlg.h"
+#include "desktop/FormVirtualDesktop.h"
+#include "shell/FormMain.h"
+#include "shell/OptionDlg.h"
+#include "watching/AboutBox.h"
+#include "watching/WatchingDlg.h"
+
+std::string SettingsPathFor(const std::string& executablePath) {
+  // Only a dot after the last path separator starts the extension.
+  size_t separator = executablePath.find_last_of("\\/:");
+  size_t dot = executablePath.rfind('.');
+  if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
+    return executablePath + ".ini";
+  return executablePath.substr(0, dot) + ".ini";
+}
+
+Program::Program(Desktop& desktop, ToolkitBackend& backend)
+    : Platform(desktop),
+      Application(backend),
+      SettingsPath(SettingsPathFor(desktop.ModuleFileName())),
+      OptionSettings(Application, SettingsPath) {}
+
+Program::~Program() {
+  // Forms go before the settings that point at their controls, the latest form first.
+  AboutBox.reset();
+  FormVirtualDesktop.reset();
+  WatchingDlg.reset();
+  CommandDlg.reset();
+  OptionDlg.reset();
+  FormMain.reset();
+}
+
+void Program::CreateForms() {
+  FormMain = std::make_unique<TFormMain>(*this);
+  OptionDlg = std::make_unique<TOptionDlg>(*this);
+  CommandDlg = std::make_unique<TCommandDlg>(*this);
+  WatchingDlg = std::make_unique<TWatchingDlg>(*this);
+  FormVirtualDesktop = std::make_unique<TFormVirtualDesktop>(*this);
+  OptionSettings.FormVirtualDesktop = FormVirtualDesktop.get();
+  AboutBox = std::make_unique<TAboutBox>(*this);
+}

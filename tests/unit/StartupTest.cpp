@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "desktop/FormVirtualDesktop.h"
+#include "platform/sim/SimDesktop.h"
+#include "shell/EntryPoint.h"
+#include "shell/FormMain.h"
+#include "shell/OptionDlg.h"
+#include "shell/Program.h"
+#include "toolkit/SysUtils.h"
+#include "toolkit/headless/HeadlessBackend.h"
+
+namespace {
+
+constexpr WindowHandle kApplicationWindow = 0x10000;
+
+struct StartupTest : ::testing::Test {
+  TempDir dir;
+  std::shared_ptr<SimSystem> system = std::make_shared<SimSystem>();
+  SimDesktop desktop{system};
+  HeadlessBackend backend;
+
+  StartupTest() {
+    desktop.ExecutablePath = dir.File("tarnwick.exe");
+    // The application window as the toolkit creates it, with the task-bar style.
+    SimWindow application;
+    application.ClassName = "TApplication";
+    application.ExStyle = win::WsExAppWindow | 0x100;
+    desktop.AddWindow(application, kApplicationWindow);
+  }
+
+  // Runs the program; `afterStart` sees it right after the deferred start, then the loop
+  // ends (nothing else is queued in the headless loop).
+  int Run(const std::function<void(Program&)>& afterStart = {}) {
+    return RunProgram(desktop, backend, [&](Program& program) {
+      auto idle = program.Application.OnIdle;
+      ASSERT_TRUE(idle) << "start-up must be pending once the forms exist";
+      program.Application.OnIdle = [&program, idle, afterStart](bool& done) {
+        idle(done);
+        if (afterStart) afterStart(program);
+      };
+    });
+  }
+};
+
+TEST_F(StartupTest, SecondInstanceLeavesAtOnceWithoutTouchingAnything) {
+  SimDesktop first(system);
+  first.CreateMutexA(kSingleInstanceMutexName, true);
+
+  EXPECT_EQ(Run([](Program&) { FAIL() << "a second instance must not start"; }), 0);
+  EXPECT_EQ(desktop.CallCount("SetWindowLongA"), 0);
+  EXPECT_EQ(desktop.CallCount("StartHook"), 0);
+  EXPECT_EQ(desktop.CallCount("CloseHandle"), 1);
+  EXPECT_EQ(system->Mutexes.at(kSingleInstanceMutexName), 1) << "the first keeps its mutex";
+}
+
+TEST_F(StartupTest, ApplicationWindowGetsExactlyTheToolWindowStyle) {
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(desktop.Windows[kApplicationWindow].ExStyle, win::WsExToolWindow);
+}
+
+TEST_F(StartupTest, DeferredStartLoadsSettingsStartsHookOnceAndRemovesItself) {
+  dir.Write("tarnwick.ini",
+            "[Option]\r\nTranslucentAlpha=128\r\nSnappingKey=2\r\n"
+            "[VirtualDesktop]\r\nInitialFrame=3\r\n");
+  WindowHandle optionWindow = 0;
+  Run([&](Program& program) {
+    optionWindow = program.OptionDlg->Handle();
+    EXPECT_FALSE(program.Application.OnIdle) << "start-up must be complete";
+    EXPECT_EQ(program.OptionDlg->LabeledEditTranslucentAlpha->Text(), "128");
+    EXPECT_EQ(program.OptionDlg->LabeledEditVirtualDesktopCount->Text(), "4");
+    EXPECT_EQ(program.FormVirtualDesktop->CurrentFrame, 2);
+  });
+  ASSERT_NE(optionWindow, 0u);
+  EXPECT_EQ(desktop.CallCount("StartHook"), 1);
+  EXPECT_EQ(desktop.HookTarget, optionWindow);
+  EXPECT_EQ(desktop.HookSnappingKey, 2);
+}
+
+TEST_F(StartupTest, FreshStartShowsDesignValuesAndWritesNoSettingsFile) {
+  Run([&](Program& program) {
+    EXPECT_EQ(program.OptionSettings["TranslucentAlpha"].IntValue(), 200);
+    EXPECT_EQ(program.OptionSettings["VirtualDesktopCount"].IntValue(), 4);
+    EXPECT_EQ(program.OptionSettings["HotKeyTranslucent"].TextValue(), "Shift+Ctrl+Alt+Home");
+    EXPECT_EQ(program.FormVirtualDesktop->CurrentFrame, 0);
+  });
+  EXPECT_FALSE(dir.Exists("tarnwick.ini"));
+  EXPECT_EQ(dir.File("tarnwick.ini"), SettingsPathFor(desktop.ExecutablePath));
+}
+
+TEST_F(StartupTest, ExitStopsTheHookEndsTheLoopAndReleasesTheMutex) {
+  Run([&](Program& program) { program.OptionDlg->MenuItemExit->Click(); });
+  EXPECT_TRUE(desktop.Calls.back().rfind("CloseHandle", 0) == 0);
+  EXPECT_EQ(desktop.CallCount("EndHook"), 1);
+  EXPECT_TRUE(system->Mutexes.empty()) << "a new instance can start";
+  SimDesktop next(system);
+  EXPECT_EQ(next.CreateMutexA(kSingleInstanceMutexName, true).LastError, 0u);
+}
+
+TEST_F(StartupTest, EscapingExceptionIsShownAndTheMutexStillReleased) {
+  Run([&](Program&) { throw Exception("boom"); });
+  ASSERT_EQ(backend.Boxes.size(), 1u);
+  EXPECT_EQ(backend.Boxes[0].Text, "boom");
+  EXPECT_EQ(backend.Boxes[0].Caption, "Tarnwick");
+  EXPECT_TRUE(system->Mutexes.empty());
+
+  backend.Boxes.clear();
+  Run([&](Program&) { throw std::logic_error("not ours"); });
+  ASSERT_EQ(backend.Boxes.size(), 1u);
+  EXPECT_EQ(backend.Boxes[0].Text, "") << "foreign exceptions show an empty message";
+}
+
+TEST(SettingsPath, ReplacesOnlyTheFileExtension) {
+  EXPECT_EQ(SettingsPathFor("C:\\Tools\\tarnwick.exe"), "C:\\Tools\\tarnwick.ini");
+  EXPECT_EQ(SettingsPathFor("C:\\v1.2\\tarnwick"), "C:\\v1.2\\tarnwick.ini");
+  EXPECT_EQ(SettingsPathFor("/opt/tw.x/tarnwick.exe"), "/opt/tw.x/tarnwick.ini");
+}
+
+}  // namespace
