@@ -1,8 +1,14 @@
 #pragma once
-// The interface of twhook.dll. The library posts to the target window:
-//   0x8000 (WM_APP)     wParam = a new top-level window
-//   0x8001 (WM_APP + 1) wParam = event code (5 activate, 1 min/max/restore, 4 destroy),
-//                       lParam = the window
+// The interface of twhook.dll. Between StartHook and EndHook the library posts to the
+// target window:
+//   0x8000 (WM_APP)     wParam = a new top-level window, once, when it is first shown or
+//                       activated, so its title and class can be read
+//   0x8001 (WM_APP + 1) wParam = event code, lParam = the window: 5 activation, 1 minimize,
+//                       maximize or restore, 4 destruction of a visible top-level window
+// Windows of every process count, the target's own included. While the user drags a window
+// with the snapping key held (0 none, 1 Shift, 2 Ctrl, 3 Alt), its edges snap to the work
+// area's and to other windows' edges. Both calls return TRUE on success; calling either
+// again is harmless (StartHook then only changes the target and the key).
 #ifdef _WIN32
 #include <windows.h>
 extern "C" {
