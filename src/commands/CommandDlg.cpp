@@ -1,8 +1,55 @@
 #include "commands/CommandDlg.h"
 
+#include "commands/CommandDlgTexts.h"
+#include "commands/HotKeyCapture.h"
 #include "shell/Program.h"
+#include "toolkit/Layout.h"
 
-TCommandDlg::TCommandDlg(Program& program) : TForm(program.Application, "CommandDlg") {
+TCommandDlg::TCommandDlg(Program& program)
+    : TForm(program.Application, "CommandDlg"), program_(program) {
   BorderStyle = TBorderStyle::Dialog;
   Position = TPosition::ScreenCenter;
+  SetCaption(texts::command::Caption);
+  SetClientSize(513, 334);
+  CreateControls();
+  FormCreate();
 }
+
+void TCommandDlg::CreateControls() {
+  namespace t = texts::command;
+  GroupBox3 = Place<TGroupBox>(this, this, "GroupBox3", 8, 8, 497, 52);
+  GroupBox3->SetCaption(t::GroupName);
+  EditName = Place<TEdit>(this, GroupBox3, "EditName", 10, 20, 477, 21);
+  EditName->SetMaxLength(256);
+
+  GroupBox2 = Place<TGroupBox>(this, this, "GroupBox2", 8, 66, 497, 134);
+  GroupBox2->SetCaption(t::GroupWindowTitles);
+  MemoWindowTitle = Place<TMemo>(this, GroupBox2, "MemoWindowTitle", 10, 20, 477, 104);
+  MemoWindowTitle->SetMaxLength(1000);
+
+  GroupBox1 = Place<TGroupBox>(this, this, "GroupBox1", 8, 206, 497, 90);
+  GroupBox1->SetCaption(t::GroupStart);
+  LabeledEditHotKey = Place<TLabeledEdit>(this, GroupBox1, "LabeledEditHotKey", 10, 34, 180, 21);
+  LabeledEditHotKey->SetLabelCaption(t::HotKey);
+  MakeHotKeyCaptureField(program_.Platform, *LabeledEditHotKey);
+  CheckBoxExecute = Place<TCheckBox>(this, GroupBox1, "CheckBoxExecute", 200, 34, 16, 21);
+  CheckBoxExecute->SetVisible(false);
+  CheckBoxExecute->SetEnabled(false);
+  CheckBoxExecute->TabStop = false;
+  LabeledEditProgram = Place<TLabeledEdit>(this, GroupBox1, "LabeledEditProgram", 230, 34, 225, 21);
+  LabeledEditProgram->SetLabelCaption(t::Program);
+  LabeledEditProgram->SetMaxLength(1000);
+  ButtonCommand = Place<TButton>(this, GroupBox1, "ButtonCommand", 460, 33, 27, 23);
+  ButtonCommand->SetCaption(t::Browse);
+
+  OKBtn = Place<TButton>(this, this, "OKBtn", 342, 302, 78, 25);
+  OKBtn->SetCaption(t::Add);
+  OKBtn->Default = true;
+  OKBtn->ModalResult = mrOk;
+  CancelBtn = Place<TButton>(this, this, "CancelBtn", 427, 302, 78, 25);
+  CancelBtn->SetCaption(t::Cancel);
+  CancelBtn->Cancel = true;
+  CancelBtn->ModalResult = mrCancel;
+}
+
+void TCommandDlg::FormCreate() {}

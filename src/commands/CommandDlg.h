@@ -8,4 +8,22 @@ class TCommandDlg : public TForm {
  public:
   explicit TCommandDlg(Program& program);
   std::string ClassName() const override { return "TCommandDlg"; }
+
+  TGroupBox* GroupBox3;
+  TEdit* EditName;
+  TGroupBox* GroupBox2;
+  TMemo* MemoWindowTitle;
+  TGroupBox* GroupBox1;
+  TLabeledEdit* LabeledEditHotKey;
+  TCheckBox* CheckBoxExecute;
+  TLabeledEdit* LabeledEditProgram;
+  TButton* ButtonCommand;
+  TButton* OKBtn;
+  TButton* CancelBtn;
+
+ private:
+  void CreateControls();
+  void FormCreate();
+
+  Program& program_;
 };

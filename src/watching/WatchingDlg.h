@@ -8,4 +8,32 @@ class TWatchingDlg : public TForm {
  public:
   explicit TWatchingDlg(Program& program);
   std::string ClassName() const override { return "TWatchingDlg"; }
+
+  // Each check box enables its group box and everything in it.
+  void CheckBoxClick();
+
+  TGroupBox* GroupBox3;
+  TEdit* EditName;
+  TGroupBox* GroupBox2;
+  TEdit* EditWindowTitle;
+  TCheckBox* CheckBoxTranslucent;
+  TGroupBox* GroupBoxTranslucent;
+  TLabeledEdit* LabeledEditTranslucentAlpha;
+  TLabel* Label1;
+  TCheckBox* CheckBoxPosition;
+  TGroupBox* GroupBoxPosition;
+  TLabeledEdit* LabeledEditPositionLeft;
+  TLabeledEdit* LabeledEditPositionTop;
+  TCheckBox* CheckBoxFrame;
+  TGroupBox* GroupBoxFrame;
+  TLabeledEdit* LabeledEditFramePosition;
+  TLabel* Label3;
+  TButton* OKBtn;
+  TButton* CancelBtn;
+
+ private:
+  void CreateControls();
+  void FormCreate();
+
+  Program& program_;
 };

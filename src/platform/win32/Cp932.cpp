@@ -6,22 +6,23 @@ namespace {
 constexpr UINT kCodePage = 932;
 }
 
-std::wstring Cp932ToWide(const std::string& text) {
+std::wstring Cp932ToWide(std::string_view text) {
   if (text.empty()) return {};
-  int length =
-      MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(kCodePage, 0, text.data(), size, nullptr, 0);
+  if (length <= 0) return {};
   std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                      length);
+  MultiByteToWideChar(kCodePage, 0, text.data(), size, wide.data(), length);
   return wide;
 }
 
-std::string WideToCp932(const std::wstring& text) {
+std::string WideToCp932(std::wstring_view text) {
   if (text.empty()) return {};
-  int length = WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0, nullptr, nullptr);
+  const int size = static_cast<int>(text.size());
+  const int length =
+      WideCharToMultiByte(kCodePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return {};
   std::string bytes(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(kCodePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                      length, nullptr, nullptr);
+  WideCharToMultiByte(kCodePage, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
   return bytes;
 }

@@ -3,17 +3,13 @@
 #include <string>
 
 #include "platform/File.h"
+#include "platform/win32/Cp932.h"
 
 namespace {
 
 // Paths are code page 932 bytes whatever the system's ANSI code page is.
 std::wstring Wide(const std::string& path) {
-  if (path.empty()) return std::wstring();
-  int length = MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
-  return wide;
+  return Cp932ToWide(path);
 }
 
 class Handle {

@@ -1,0 +1,27 @@
+#pragma once
+// A form's top-level window: its styles, geometry and messages.
+#include "toolkit/win32/Peers.h"
+
+namespace win32tk {
+
+// Window procedure of the form class.
+LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Creates the form's window, hidden, owned by `owner`, and sets peer.window.
+HWND CreateFormWindow(FormPeer& peer, HWND owner, HINSTANCE instance);
+
+// Styles from BorderStyle, BorderIcons and FormStyle, applied to the existing window.
+void ApplyFormStyle(FormPeer& peer);
+// Position and size from the object: the client size when that was set, else the outer
+// rectangle.
+void ApplyFormBounds(FormPeer& peer);
+void CentreOnScreen(FormPeer& peer);
+// Tells the dialog manager which button Enter presses.
+void SyncDefaultButton(FormPeer& peer);
+// Gives the focus to the form's ActiveControl, or to the first control in the tab order,
+// or to the form itself when it has no control to take it. `entering` goes through the
+// dialog manager, so that an edit entered this way selects its text; a form that is only
+// activated again leaves the selection alone.
+void FocusActiveControl(FormPeer& peer, bool entering);
+
+}  // namespace win32tk
