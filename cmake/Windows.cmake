@@ -1,7 +1,8 @@
 # Cross build: tarnwick.exe (GUI subsystem, static), twhook.dll, and the end-to-end driver.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++)
+# Shipped binaries carry no debug information (the native build keeps it for debugging).
+set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 
 # The hook library: exactly _StartHook and _EndHook, named by the .def file.
 file(GLOB TW_HOOK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/hook/*.cpp ${CMAKE_SOURCE_DIR}/hook/win32/*.cpp)

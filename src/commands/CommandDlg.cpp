@@ -2,8 +2,13 @@
 
 #include "commands/CommandDlgTexts.h"
 #include "commands/HotKeyCapture.h"
+#include "settings/Binding.h"
 #include "shell/Program.h"
 #include "toolkit/Layout.h"
+
+namespace {
+constexpr const char* kSection = "Command";
+}
 
 TCommandDlg::TCommandDlg(Program& program)
     : TForm(program.Application, "CommandDlg"), program_(program) {
@@ -52,4 +57,14 @@ void TCommandDlg::CreateControls() {
   CancelBtn->ModalResult = mrCancel;
 }
 
-void TCommandDlg::FormCreate() {}
+void TCommandDlg::FormCreate() {
+  CCommandOption& commands = program_.CommandSettings;
+  Bind(commands, EditName, kSection);
+  Bind(commands, MemoWindowTitle, kSection);
+  Bind(commands, LabeledEditHotKey, kSection);
+  Bind(commands, LabeledEditProgram, kSection);
+  commands.EntryDialog = this;
+  commands.EntryOkButton = OKBtn;
+  // The fields' design values become the defaults of a new command.
+  commands.Initialize();
+}

@@ -1,7 +1,10 @@
 #include "shell/OptionDlg.h"
 
+#include "commands/HotKeyCapture.h"
+#include "commands/HotKeyRegistration.h"
 #include "desktop/FormVirtualDesktop.h"
 #include "settings/Binding.h"
+#include "settings/SettingsFile.h"
 #include "shell/FormMain.h"
 #include "shell/OptionDlgTexts.h"
 #include "shell/Program.h"
@@ -31,10 +34,12 @@ TLabeledEdit* TOptionDlg::AddLabeledEdit(const char* name, const char* label, co
   edit->SetParent(this);
   edit->SetLabelCaption(label);
   edit->SetText(text);
-  if (digitsOnly)
+  if (digitsOnly) {
     edit->OnKeyPress = EditAllowOnlyDigit;
-  else
-    edit->SetReadOnly(true);  // hot-key capture fields
+  } else {
+    MakeHotKeyCaptureField(program_.Platform, *edit);
+    edit->AutoSelect = false;
+  }
   return edit;
 }
 
@@ -108,6 +113,9 @@ void TOptionDlg::CreateControls() {
   MenuItemVirtualDesktopSaveSize = AddMenuItem("MenuItemVirtualDesktopSaveSize", t::MenuSaveSize);
   MenuItemVirtualDesktopFixed = AddMenuItem("MenuItemVirtualDesktopFixed", t::MenuFixed);
   MenuItemVirtualDesktopFixed->AutoCheck = true;
+  MenuItemVirtualDesktopFixed->OnClick = [this](TComponent& sender) {
+    MenuItemVirtualDesktopFixedClick(sender);
+  };
   MenuItemAbout = AddMenuItem("MenuItemAbout", t::MenuAbout);
   MenuItemExit = AddMenuItem("MenuItemExit", t::MenuExit);
   MenuItemExit->OnClick = [this](TComponent& sender) { MenuItemExitClick(sender); };
@@ -139,6 +147,14 @@ void TOptionDlg::FormCloseQuery(TComponent&, bool& canClose) {
   if (ModalResult() == mrOk) canClose = program_.OptionSettings.Save();
 }
 
+void TOptionDlg::MenuItemVirtualDesktopFixedClick(TComponent&) {
+  // The item has toggled its check mark already; the choice is stored at once, without
+  // the options dialog.
+  bool fixed = MenuItemVirtualDesktopFixed->Checked();
+  program_.OptionSettings["VirtualDesktopFixed"].SetIntValue(fixed ? 1 : 0);
+  WriteVirtualDesktopFixed(program_.SettingsPath, fixed);
+}
+
 void TOptionDlg::EditAllowOnlyDigit(TComponent&, char16_t& key) {
   if (!((key >= u'0' && key <= u'9') || key == 8)) key = 0;
 }
@@ -147,12 +163,14 @@ void TOptionDlg::IdleStart(bool& done) {
   COption& settings = program_.OptionSettings;
   settings.Initialize();
   program_.FormVirtualDesktop->CurrentFrame = settings["VirtualDesktopInitialFrame"].IntValue() - 1;
+  RegisterAllHotKeys(program_.Platform, settings, program_.CommandSettings, Handle());
   program_.Platform.StartHook(Handle(), settings["SnappingKey"].IntValue());
   program_.Application.OnIdle = nullptr;
   done = true;
 }
 
 void TOptionDlg::MenuItemExitClick(TComponent&) {
+  UnregisterAllHotKeys(program_.Platform, program_.CommandSettings, Handle());
   program_.Platform.EndHook();
   program_.FormMain->Close();
 }

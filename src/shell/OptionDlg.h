@@ -15,6 +15,8 @@ class TOptionDlg : public TForm {
   void IdleStart(bool& done);
   // Ends the program: everything the resident work started is undone first.
   void MenuItemExitClick(TComponent& sender);
+  // Fixes or frees the pager's position, and stores the choice at once.
+  void MenuItemVirtualDesktopFixedClick(TComponent& sender);
   // Numeric fields take only the digits and backspace.
   static void EditAllowOnlyDigit(TComponent& sender, char16_t& key);
 

@@ -20,7 +20,13 @@ Program::Program(Desktop& desktop, ToolkitBackend& backend)
     : Platform(desktop),
       Application(backend),
       SettingsPath(SettingsPathFor(desktop.ModuleFileName())),
-      OptionSettings(Application, SettingsPath) {}
+      OptionSettings(Application, SettingsPath),
+      CommandSettings(Application, SettingsPath),
+      WatchingSettings(Application, SettingsPath) {
+  // Loading and saving the options carries both lists with it, commands first.
+  OptionSettings.CommandSettings = &CommandSettings;
+  OptionSettings.WatchingSettings = &WatchingSettings;
+}
 
 Program::~Program() {
   // Forms go before the settings that point at their controls, the latest form first.

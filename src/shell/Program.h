@@ -6,7 +6,9 @@
 #include <string>
 
 #include "platform/Desktop.h"
+#include "settings/CommandOption.h"
 #include "settings/Option.h"
+#include "settings/WatchingOption.h"
 #include "toolkit/Forms.h"
 
 class TFormMain;
@@ -38,6 +40,8 @@ class Program {
   // The settings file: the executable's path with the extension ".ini".
   const std::string SettingsPath;
   COption OptionSettings;
+  CCommandOption CommandSettings;
+  CWatchingOption WatchingSettings;
   TVersionInfo VersionInfo;
 
   std::unique_ptr<TFormMain> FormMain;

@@ -1,9 +1,14 @@
 #include "watching/WatchingDlg.h"
 
+#include "settings/Binding.h"
 #include "shell/OptionDlg.h"
 #include "shell/Program.h"
 #include "toolkit/Layout.h"
 #include "watching/WatchingDlgTexts.h"
+
+namespace {
+constexpr const char* kSection = "Watching";
+}
 
 TWatchingDlg::TWatchingDlg(Program& program)
     : TForm(program.Application, "WatchingDlg"), program_(program) {
@@ -87,4 +92,20 @@ void TWatchingDlg::CheckBoxClick() {
   follow(CheckBoxFrame, GroupBoxFrame);
 }
 
-void TWatchingDlg::FormCreate() {}
+void TWatchingDlg::FormCreate() {
+  CWatchingOption& rules = program_.WatchingSettings;
+  Bind(rules, EditName, kSection);
+  Bind(rules, EditWindowTitle, kSection);
+  Bind(rules, CheckBoxTranslucent, kSection);
+  BindInt(rules, LabeledEditTranslucentAlpha, kSection);
+  Bind(rules, CheckBoxPosition, kSection);
+  BindInt(rules, LabeledEditPositionLeft, kSection);
+  BindInt(rules, LabeledEditPositionTop, kSection);
+  Bind(rules, CheckBoxFrame, kSection);
+  BindInt(rules, LabeledEditFramePosition, kSection);
+  rules.EntryDialog = this;
+  rules.EntryOkButton = OKBtn;
+  rules.BeforeEdit = [this] { CheckBoxClick(); };
+  // The fields' design values become the defaults of a new rule.
+  rules.Initialize();
+}

@@ -77,6 +77,40 @@ TEST_F(StartupTest, DeferredStartLoadsSettingsStartsHookOnceAndRemovesItself) {
   EXPECT_EQ(desktop.HookSnappingKey, 2);
 }
 
+TEST_F(StartupTest, DeferredStartRegistersGlobalHotKeysThenCommandsAndExitWithdrawsThem) {
+  dir.Write("tarnwick.ini",
+            "[Option]\r\nHotKeyGetInfo=\"Ctrl+\"\r\n"
+            "[Command]\r\nCount=3\r\nName0=\"a\"\r\nHotKey0=\"alt+ctrl+F7\"\r\n"
+            "Name1=\"b\"\r\nHotKey1=\"Shift+Ctrl+Alt+Home\"\r\n"
+            "Name2=\"c\"\r\nHotKey2=\"alt+^f7\"\r\n");
+  std::vector<SimHotKey> registered;
+  WindowHandle window = 0;
+  Run([&](Program& program) {
+    registered = system->HotKeys;
+    window = program.OptionDlg->Handle();
+    program.OptionDlg->MenuItemExit->Click();
+  });
+  auto held = [&](int id) -> const SimHotKey* {
+    for (const auto& h : registered)
+      if (h.Id == id) return &h;
+    return nullptr;
+  };
+  ASSERT_NE(held(0xBFFF), nullptr);
+  EXPECT_EQ(held(0xBFFF)->Window, window);
+  EXPECT_EQ(held(0xBFFF)->Modifiers, 7u);
+  EXPECT_EQ(held(0xBFFF)->Key, 0x24u);
+  EXPECT_EQ(held(0xBFFE), nullptr) << "modifiers without a key register nothing";
+  for (int id : {0xBFFD, 0xBFFC, 0xBFFB, 0xBFFA}) EXPECT_NE(held(id), nullptr) << id;
+  ASSERT_NE(held(0), nullptr);
+  EXPECT_EQ(held(0)->Modifiers, 3u);
+  EXPECT_EQ(held(0)->Key, 0x76u);
+  EXPECT_EQ(held(1), nullptr) << "the global action keeps its combination";
+  EXPECT_EQ(held(2), nullptr) << "an earlier command keeps its combination";
+  EXPECT_EQ(desktop.CallCount("RegisterHotKey"), 8);
+  EXPECT_TRUE(system->HotKeys.empty()) << "exit withdraws every hot key";
+  EXPECT_EQ(desktop.CallCount("UnregisterHotKey"), 9);
+}
+
 TEST_F(StartupTest, FreshStartShowsDesignValuesAndWritesNoSettingsFile) {
   Run([&](Program& program) {
     EXPECT_EQ(program.OptionSettings["TranslucentAlpha"].IntValue(), 200);

@@ -1,0 +1,16 @@
+#include "settings/EntryText.h"
+
+CEntryText::CEntryText(const std::string& text) {
+  if (!text.empty()) text_ = std::make_shared<const std::string>(text);
+}
+
+CEntryText::CEntryText(const char* text) : CEntryText(std::string(text ? text : "")) {}
+
+CEntryText CEntryText::SharedWith(const CEntryText& like, const std::string& text) {
+  return like.Str() == text ? like : CEntryText(text);
+}
+
+const std::string& CEntryText::EmptyText() {
+  static const std::string empty;
+  return empty;
+}
