@@ -5,6 +5,7 @@
 // against SimDesktop. Each function is named and shaped after the Windows call it
 // stands for; texts are code page 932 bytes.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 using WindowHandle = std::uintptr_t;  // an HWND; 0 is no window
@@ -26,10 +27,32 @@ struct TPoint {
   bool operator==(const TPoint&) const = default;
 };
 
+struct TSize {
+  int Width = 0;
+  int Height = 0;
+  bool operator==(const TSize&) const = default;
+};
+
+// WINDOWPLACEMENT without its length field. NormalPosition is the restore rectangle.
+struct TWindowPlacement {
+  unsigned Flags = 0;
+  unsigned ShowCmd = 0;
+  TPoint MinPosition;
+  TPoint MaxPosition;
+  TRect NormalPosition;
+  bool operator==(const TWindowPlacement&) const = default;
+};
+
 // Values of the Windows constants the program passes through the seam.
 namespace win {
 constexpr int GwlStyle = -16;
 constexpr int GwlExStyle = -20;
+constexpr long WsMaximize = 0x01000000;
+constexpr long WsMinimize = 0x20000000;
+constexpr long WsVisible = 0x10000000;
+constexpr long WsDisabled = 0x08000000;
+constexpr long WsCaption = 0x00C00000;
+constexpr long WsExTopMost = 0x8;
 constexpr long WsExToolWindow = 0x80;
 constexpr long WsExAppWindow = 0x40000;
 constexpr long WsExLayered = 0x80000;
@@ -37,11 +60,39 @@ constexpr unsigned ErrorAlreadyExists = 183;
 constexpr unsigned WmHotKey = 0x0312;
 constexpr unsigned WmApp = 0x8000;
 constexpr unsigned WmEndSession = 0x0016;
+constexpr unsigned CreateNewConsole = 0x10;
 constexpr unsigned ModAlt = 1;
 constexpr unsigned ModControl = 2;
 constexpr unsigned ModShift = 4;
 constexpr unsigned NormIgnoreCase = 1;
 constexpr int CstrEqual = 2;
+// ShowWindow commands (also GetWindowPlacement's showCmd).
+constexpr int SwHide = 0;
+constexpr int SwShowNormal = 1;
+constexpr int SwShowMinimized = 2;
+constexpr int SwShowMaximized = 3;
+constexpr int SwShowNoActivate = 4;
+constexpr int SwShow = 5;
+constexpr int SwMinimize = 6;
+constexpr int SwShowMinNoActive = 7;
+constexpr int SwShowNa = 8;
+constexpr int SwRestore = 9;
+constexpr unsigned WpfSetMinPosition = 1;
+constexpr unsigned WpfRestoreToMaximized = 2;
+// SetWindowPos.
+constexpr WindowHandle HwndTop = 0;
+constexpr WindowHandle HwndBottom = 1;
+constexpr WindowHandle HwndTopMost = static_cast<WindowHandle>(-1);
+constexpr WindowHandle HwndNoTopMost = static_cast<WindowHandle>(-2);
+constexpr unsigned SwpNoSize = 0x1;
+constexpr unsigned SwpNoMove = 0x2;
+constexpr unsigned SwpNoZOrder = 0x4;
+constexpr unsigned SwpNoActivate = 0x10;
+constexpr unsigned LwaColorKey = 1;
+constexpr unsigned LwaAlpha = 2;
+// GetDeviceCaps indexes.
+constexpr int HorzRes = 8;
+constexpr int VertRes = 10;
 }  // namespace win
 
 class Desktop {
@@ -62,10 +113,61 @@ class Desktop {
   virtual long GetWindowLongA(WindowHandle window, int index) = 0;
   virtual long SetWindowLongA(WindowHandle window, int index, long value) = 0;
 
+  // Top-level windows, from the top of the Z-order down; the callback returns false to
+  // stop. The handles are taken before the first callback, so a window that goes
+  // meanwhile is still passed (and calls on it fail).
+  using EnumWindowsProc = std::function<bool(WindowHandle window)>;
+  virtual bool EnumWindows(const EnumWindowsProc& callback) = 0;
+  // Title and class name as the A functions give them into a buffer of `maxCount` bytes:
+  // at most maxCount - 1 bytes, never ending inside a double-byte character. "" when the
+  // window has gone (a class name is never empty otherwise).
+  virtual std::string GetWindowTextA(WindowHandle window, int maxCount) = 0;
+  virtual std::string GetClassNameA(WindowHandle window, int maxCount) = 0;
+  virtual bool IsWindow(WindowHandle window) = 0;
+  // On failure `rect` and `placement` are left as they were.
+  virtual bool GetWindowRect(WindowHandle window, TRect& rect) = 0;
+  virtual bool GetWindowPlacement(WindowHandle window, TWindowPlacement& placement) = 0;
+  virtual bool SetWindowPlacement(WindowHandle window, const TWindowPlacement& placement) = 0;
+  virtual bool MoveWindow(WindowHandle window, int x, int y, int width, int height,
+                          bool repaint) = 0;
+  virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
+                            int cy, unsigned flags) = 0;
+  // Returns whether the window was visible before.
+  virtual bool ShowWindow(WindowHandle window, int command) = 0;
+  virtual bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey,
+                                          std::uint8_t alpha, unsigned flags) = 0;
+
+  // Activation and the foreground lock.
+  virtual WindowHandle GetForegroundWindow() = 0;
+  virtual bool SetForegroundWindow(WindowHandle window) = 0;
+  // The thread that created the window (0 when it has gone); its process into `processId`.
+  virtual unsigned GetWindowThreadProcessId(WindowHandle window, unsigned* processId = nullptr) = 0;
+  virtual bool AttachThreadInput(unsigned attach, unsigned attachTo, bool doAttach) = 0;
+  // SystemParametersInfoA with SPI_GETFOREGROUNDLOCKTIMEOUT and
+  // SPI_SETFOREGROUNDLOCKTIMEOUT; the new value is neither written to the user profile
+  // nor broadcast.
+  virtual bool GetForegroundLockTimeout(unsigned& timeout) = 0;
+  virtual bool SetForegroundLockTimeout(unsigned timeout) = 0;
+
+  // GetDeviceCaps of the screen, GetDC(GetDesktopWindow()): HORZRES, VERTRES.
+  virtual int GetDeviceCaps(int index) = 0;
+
   // The hook library: notifications go to `target`; `snappingKey` 0 none, 1 Shift,
   // 2 Ctrl, 3 Alt.
   virtual bool StartHook(WindowHandle target, int snappingKey) = 0;
   virtual bool EndHook() = 0;
+
+  // Starts a command line as a new process (no application name, handles not inherited,
+  // the program's own environment and current directory); `info` receives the handles,
+  // which the caller closes.
+  struct ProcessInformation {
+    KernelHandle Process = 0;
+    KernelHandle Thread = 0;
+    unsigned ProcessId = 0;
+    unsigned ThreadId = 0;
+  };
+  virtual bool CreateProcessA(const std::string& commandLine, unsigned creationFlags,
+                              ProcessInformation& info) = 0;
 
   // Full path of the program's own executable.
   virtual std::string ModuleFileName() = 0;

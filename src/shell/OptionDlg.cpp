@@ -3,6 +3,7 @@
 #include "commands/HotKeyCapture.h"
 #include "commands/HotKeyRegistration.h"
 #include "desktop/FormVirtualDesktop.h"
+#include "general/ForceForeground.h"
 #include "settings/Binding.h"
 #include "settings/SettingsFile.h"
 #include "shell/FormMain.h"
@@ -144,7 +145,10 @@ void TOptionDlg::FormCreate() {
 }
 
 void TOptionDlg::FormCloseQuery(TComponent&, bool& canClose) {
-  if (ModalResult() == mrOk) canClose = program_.OptionSettings.Save();
+  if (ModalResult() != mrOk) return;
+  canClose = program_.OptionSettings.Save();
+  // Fewer virtual screens may have left the current one beyond the last.
+  if (canClose) program_.FormVirtualDesktop->ClampCurrentFrame();
 }
 
 void TOptionDlg::MenuItemVirtualDesktopFixedClick(TComponent&) {
@@ -162,14 +166,16 @@ void TOptionDlg::EditAllowOnlyDigit(TComponent&, char16_t& key) {
 void TOptionDlg::IdleStart(bool& done) {
   COption& settings = program_.OptionSettings;
   settings.Initialize();
-  program_.FormVirtualDesktop->CurrentFrame = settings["VirtualDesktopInitialFrame"].IntValue() - 1;
+  program_.FormVirtualDesktop->StartAtFrame(settings["VirtualDesktopInitialFrame"].IntValue() - 1);
   RegisterAllHotKeys(program_.Platform, settings, program_.CommandSettings, Handle());
   program_.Platform.StartHook(Handle(), settings["SnappingKey"].IntValue());
+  ForceForeground(program_.Platform, program_.Application.Handle());
   program_.Application.OnIdle = nullptr;
   done = true;
 }
 
 void TOptionDlg::MenuItemExitClick(TComponent&) {
+  program_.FormVirtualDesktop->RestoreAllWindows();
   UnregisterAllHotKeys(program_.Platform, program_.CommandSettings, Handle());
   program_.Platform.EndHook();
   program_.FormMain->Close();

@@ -17,6 +17,21 @@ class TOptionDlg : public TForm {
   void MenuItemExitClick(TComponent& sender);
   // Fixes or frees the pager's position, and stores the choice at once.
   void MenuItemVirtualDesktopFixedClick(TComponent& sender);
+  // The window's messages: hot keys, the hook library's notices, the end of the session.
+  bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) override;
+  void OnHotKey(int id);
+  // A new window appeared: every matching watching rule is applied, in list order.
+  void OnWindowCreated(WindowHandle window);
+  // An event on a window; the pager may follow an activation.
+  void OnWindowNotice(int code, WindowHandle window);
+  // The window in front between opaque and translucent.
+  void ToggleTranslucency();
+  // The watching dialog, modeless, filled in from the window in front.
+  void PrefillWatchingRule();
+  // Brings the command's window to the front, cycling through several, or starts it.
+  void ExecuteCommand(int id);
+
   // Numeric fields take only the digits and backspace.
   static void EditAllowOnlyDigit(TComponent& sender, char16_t& key);
 

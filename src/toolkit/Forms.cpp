@@ -94,7 +94,11 @@ bool TForm::CloseQuery() {
 
 bool TForm::CloseWith(TModalResult result) {
   if (!modal_) {
+    // A modeless form sees the result only while its close query runs: closing it any
+    // other way afterwards must not look like OK.
+    modalResult_ = result;
     Close();
+    modalResult_ = mrNone;
     return !Visible();
   }
   modalResult_ = result;

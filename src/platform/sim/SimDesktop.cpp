@@ -7,8 +7,33 @@ SimDesktop::SimDesktop(std::shared_ptr<SimSystem> system) : System(std::move(sys
 
 WindowHandle SimDesktop::AddWindow(SimWindow window, WindowHandle handle) {
   if (handle == 0) handle = nextWindow_ += 0x10;
+  if (Windows.count(handle) == 0) ZOrder.push_back(handle);
   Windows[handle] = std::move(window);
   return handle;
+}
+
+void SimDesktop::DestroyWindow(WindowHandle window) {
+  Windows.erase(window);
+  std::erase(ZOrder, window);
+  if (Foreground == window) Foreground = 0;
+}
+
+void SimDesktop::VanishWhen(std::string callPrefix, WindowHandle window) {
+  vanishings_.emplace_back(std::move(callPrefix), window);
+}
+
+void SimDesktop::Log(std::string call) {
+  Calls.push_back(std::move(call));
+  if (vanishings_.empty()) return;
+  const std::string& last = Calls.back();
+  for (auto it = vanishings_.begin(); it != vanishings_.end();) {
+    if (last.rfind(it->first, 0) == 0) {
+      DestroyWindow(it->second);
+      it = vanishings_.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
 int SimDesktop::CallCount(const std::string& prefix) const {
@@ -40,6 +65,7 @@ bool SimDesktop::ReleaseMutex(KernelHandle mutex) {
 
 bool SimDesktop::CloseHandle(KernelHandle handle) {
   Log("CloseHandle(" + std::to_string(handle) + ")");
+  if (heldProcessHandles_.erase(handle)) return true;
   auto it = heldMutexes_.find(handle);
   if (it == heldMutexes_.end()) return false;
   // The named object goes with its last handle.
@@ -145,4 +171,20 @@ int SimDesktop::CompareStringA(unsigned flags, const std::string& a, const std::
   };
   int order = fold(a).compare(fold(b));
   return order < 0 ? 1 : order == 0 ? win::CstrEqual : 3;
+}
+
+bool SimDesktop::CreateProcessA(const std::string& commandLine, unsigned creationFlags,
+                                ProcessInformation& info) {
+  Log("CreateProcessA(" + commandLine + "," + std::to_string(creationFlags) + ")");
+  for (const auto& failing : FailingCommandLines)
+    if (failing == commandLine) return false;
+  StartedProcesses.push_back(commandLine);
+  // Handles that CloseHandle accepts once each, as a process and a thread handle would be.
+  info.Process = nextKernelHandle_++;
+  info.Thread = nextKernelHandle_++;
+  heldProcessHandles_.insert(info.Process);
+  heldProcessHandles_.insert(info.Thread);
+  info.ProcessId = 1000 + static_cast<unsigned>(StartedProcesses.size());
+  info.ThreadId = info.ProcessId + 1;
+  return true;
 }

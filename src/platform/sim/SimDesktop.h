@@ -3,7 +3,9 @@
 // on and logs every call it receives, so a test can check the order of the calls.
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -27,12 +29,23 @@ struct SimSystem {
 // several keys, as "/" is by the slash key and the keypad's divide key.
 std::map<unsigned, std::pair<unsigned, std::string>> SimUsKeyboardLayout();
 
+// One top-level window. Minimized and maximized are the WS_MINIMIZE and WS_MAXIMIZE bits
+// of Style, as the program reads them.
 struct SimWindow {
   std::string ClassName;
   std::string Title;
   long Style = 0;
   long ExStyle = 0;
-  TRect Rect;
+  TRect Rect;  // the window rectangle: the iconic one while minimized
+  // The restore rectangle while minimized or maximized; a window in the normal state is
+  // restored to where it is, whatever this holds.
+  TRect NormalRect;
+  TPoint MinPosition{-1, -1};  // last iconic position; (-1, -1) before the first
+  TPoint MaxPosition{-1, -1};  // set when a maximized window is moved
+  bool RestoreToMaximized = false;
+  std::uint8_t Alpha = 255;  // SetLayeredWindowAttributes
+  unsigned ColorKey = 0;
+  unsigned LayeredFlags = 0;
   unsigned ThreadId = 1;
   unsigned ProcessId = 1;
 };
@@ -45,14 +58,45 @@ class SimDesktop : public Desktop {
   std::shared_ptr<SimSystem> System;
   std::map<WindowHandle, SimWindow> Windows;
   std::vector<std::string> Calls;  // "StartHook(65552,2)", in order
+  // Command lines started, in order; a line in FailingCommandLines fails to start.
+  std::vector<std::string> StartedProcesses;
+  std::vector<std::string> FailingCommandLines;
   std::string ExecutablePath = "C:\\Tarnwick\\tarnwick.exe";
   std::map<unsigned, std::pair<unsigned, std::string>> KeyboardLayout = SimUsKeyboardLayout();
   bool HookStarted = false;
   WindowHandle HookTarget = 0;
   int HookSnappingKey = 0;
 
-  // Adds a window (or gives an existing handle its state) and returns its handle.
+  // Top-level windows, top of the Z-order first. A window put straight into `Windows`
+  // joins at the bottom when the windows are next enumerated.
+  std::vector<WindowHandle> ZOrder;
+  TSize ScreenSize{1024, 768};
+  WindowHandle Foreground = 0;
+  // While it is not 0, only a process that owns the foreground window may take the
+  // foreground (Windows' default is 200000 ms).
+  unsigned ForegroundLockTimeout = 200000;
+  // The process and thread the program runs as; windows of other processes are foreign.
+  unsigned CurrentProcessId = 1;
+  unsigned CurrentThreadId = 1;
+  std::set<std::pair<unsigned, unsigned>> AttachedInputs;  // (attach, attachTo)
+  // Detaching thread input leaves no foreground window (Wine 8).
+  bool DetachDropsForeground = false;
+  // SetWindowPlacement fails on foreign windows (Wine; Windows across privilege levels).
+  bool RefuseForeignPlacement = false;
+  // GetWindowPlacement of a foreign window reports the window rectangle as the normal
+  // one, with no iconic or maximized position (Wine).
+  bool ReportForeignPlacementAsWine = false;
+
+  // Adds a window (or gives an existing handle its state) and returns its handle. A new
+  // window goes to the bottom of the Z-order, so windows enumerate in the order added.
   WindowHandle AddWindow(SimWindow window, WindowHandle handle = 0);
+  // The window is gone, as if its program had closed it.
+  void DestroyWindow(WindowHandle window);
+  // Destroys `window` as the first logged call beginning with `callPrefix` arrives, before
+  // that call acts: e.g. VanishWhen("MoveWindow(" + std::to_string(a), b).
+  void VanishWhen(std::string callPrefix, WindowHandle window);
+  // Process and thread handles not closed yet.
+  size_t OpenProcessHandles() const { return heldProcessHandles_.size(); }
   // How many logged calls begin with `prefix`.
   int CallCount(const std::string& prefix) const;
 
@@ -61,6 +105,8 @@ class SimDesktop : public Desktop {
   bool CloseHandle(KernelHandle handle) override;
   long GetWindowLongA(WindowHandle window, int index) override;
   long SetWindowLongA(WindowHandle window, int index, long value) override;
+  bool CreateProcessA(const std::string& commandLine, unsigned creationFlags,
+                      ProcessInformation& info) override;
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
   std::string ModuleFileName() override;
@@ -70,11 +116,41 @@ class SimDesktop : public Desktop {
   std::string GetKeyNameTextA(long lParam) override;
   int CompareStringA(unsigned flags, const std::string& a, const std::string& b) override;
 
+  bool EnumWindows(const EnumWindowsProc& callback) override;
+  std::string GetWindowTextA(WindowHandle window, int maxCount) override;
+  std::string GetClassNameA(WindowHandle window, int maxCount) override;
+  bool IsWindow(WindowHandle window) override;
+  bool GetWindowRect(WindowHandle window, TRect& rect) override;
+  bool GetWindowPlacement(WindowHandle window, TWindowPlacement& placement) override;
+  bool SetWindowPlacement(WindowHandle window, const TWindowPlacement& placement) override;
+  bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
+  bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                    unsigned flags) override;
+  bool ShowWindow(WindowHandle window, int command) override;
+  bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey, std::uint8_t alpha,
+                                  unsigned flags) override;
+  WindowHandle GetForegroundWindow() override;
+  bool SetForegroundWindow(WindowHandle window) override;
+  unsigned GetWindowThreadProcessId(WindowHandle window, unsigned* processId) override;
+  bool AttachThreadInput(unsigned attach, unsigned attachTo, bool doAttach) override;
+  bool GetForegroundLockTimeout(unsigned& timeout) override;
+  bool SetForegroundLockTimeout(unsigned timeout) override;
+  int GetDeviceCaps(int index) override;
+
  private:
-  void Log(std::string call) { Calls.push_back(std::move(call)); }
+  void Log(std::string call);
   SimWindow* Find(WindowHandle window);
+  bool Foreign(const SimWindow& window) const { return window.ProcessId != CurrentProcessId; }
+  void SyncZOrder();
+  void Raise(WindowHandle window);
+  void Maximize(SimWindow& window);
+  void Minimize(SimWindow& window);
+  void Restore(SimWindow& window);
+
+  std::vector<std::pair<std::string, WindowHandle>> vanishings_;
 
   std::map<KernelHandle, std::string> heldMutexes_;
+  std::set<KernelHandle> heldProcessHandles_;
   KernelHandle nextKernelHandle_ = 0x100;
   WindowHandle nextWindow_ = 0x20000;
 };

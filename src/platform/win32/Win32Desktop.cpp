@@ -83,3 +83,21 @@ int Win32Desktop::CompareStringA(unsigned flags, const std::string& a, const std
   return ::CompareStringW(LOCALE_USER_DEFAULT, flags, wa.c_str(), static_cast<int>(wa.size()),
                           wb.c_str(), static_cast<int>(wb.size()));
 }
+
+bool Win32Desktop::CreateProcessA(const std::string& commandLine, unsigned creationFlags,
+                                  ProcessInformation& info) {
+  // CreateProcessW may write into the command line, so it gets a copy of its own.
+  std::wstring line = Cp932ToWide(commandLine);
+  line.push_back(L'\0');
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                        nullptr, &startup, &process))
+    return false;
+  info.Process = reinterpret_cast<KernelHandle>(process.hProcess);
+  info.Thread = reinterpret_cast<KernelHandle>(process.hThread);
+  info.ProcessId = process.dwProcessId;
+  info.ThreadId = process.dwThreadId;
+  return true;
+}

@@ -9,6 +9,8 @@ class Win32Desktop : public Desktop {
   bool CloseHandle(KernelHandle handle) override;
   long GetWindowLongA(WindowHandle window, int index) override;
   long SetWindowLongA(WindowHandle window, int index, long value) override;
+  bool CreateProcessA(const std::string& commandLine, unsigned creationFlags,
+                      ProcessInformation& info) override;
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
   std::string ModuleFileName() override;
@@ -17,4 +19,26 @@ class Win32Desktop : public Desktop {
   unsigned MapVirtualKeyA(unsigned code, unsigned mapType) override;
   std::string GetKeyNameTextA(long lParam) override;
   int CompareStringA(unsigned flags, const std::string& a, const std::string& b) override;
+
+  // Window calls (Win32Windows.cpp).
+  bool EnumWindows(const EnumWindowsProc& callback) override;
+  std::string GetWindowTextA(WindowHandle window, int maxCount) override;
+  std::string GetClassNameA(WindowHandle window, int maxCount) override;
+  bool IsWindow(WindowHandle window) override;
+  bool GetWindowRect(WindowHandle window, TRect& rect) override;
+  bool GetWindowPlacement(WindowHandle window, TWindowPlacement& placement) override;
+  bool SetWindowPlacement(WindowHandle window, const TWindowPlacement& placement) override;
+  bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
+  bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                    unsigned flags) override;
+  bool ShowWindow(WindowHandle window, int command) override;
+  bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey, std::uint8_t alpha,
+                                  unsigned flags) override;
+  WindowHandle GetForegroundWindow() override;
+  bool SetForegroundWindow(WindowHandle window) override;
+  unsigned GetWindowThreadProcessId(WindowHandle window, unsigned* processId) override;
+  bool AttachThreadInput(unsigned attach, unsigned attachTo, bool doAttach) override;
+  bool GetForegroundLockTimeout(unsigned& timeout) override;
+  bool SetForegroundLockTimeout(unsigned timeout) override;
+  int GetDeviceCaps(int index) override;
 };

@@ -42,7 +42,10 @@ void HeadlessBackend::Terminate(TApplication&) {
 }
 
 WindowHandle HeadlessBackend::RealizeForm(TForm& form) {
-  if (!form.Peer) RealizeTree(form);
+  if (!form.Peer) {
+    RealizeTree(form);
+    if (OnRealizeForm) form.Peer = reinterpret_cast<void*>(OnRealizeForm(form));
+  }
   return HandleOf(form);
 }
 
@@ -62,13 +65,17 @@ void HeadlessBackend::Release(TComponent& component) {
 
 void HeadlessBackend::Update(TComponent&, TProperty) {}
 
-void HeadlessBackend::ShowForm(TForm&, bool) {}
+void HeadlessBackend::ShowForm(TForm& form, bool visible) {
+  if (OnShowForm) OnShowForm(form, visible);
+}
 
 TModalResult HeadlessBackend::ShowModal(TForm& form) {
   ModalForms.push_back(form.Name());
   form.SetVisible(true);
+  if (OnShowForm) OnShowForm(form, true);
   if (ModalScript) ModalScript(form);
   TModalResult result = form.ModalResult();
+  if (OnShowForm) OnShowForm(form, false);
   return result == mrNone ? mrCancel : result;
 }
 

@@ -24,6 +24,11 @@ class HeadlessBackend : public ToolkitBackend {
   // Answer of every message box.
   int MessageBoxAnswer = mb::IdOk;
 
+  // Lets a test give forms windows of a simulated desktop: the handle for a form being
+  // realised, and the form being shown or hidden.
+  std::function<WindowHandle(TForm& form)> OnRealizeForm;
+  std::function<void(TForm& form, bool visible)> OnShowForm;
+
   std::vector<Box> Boxes;               // every message box shown, in order
   std::vector<std::string> ModalForms;  // names of the forms shown modally, in order
 

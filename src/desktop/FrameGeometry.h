@@ -1,0 +1,34 @@
+#pragma once
+// The arithmetic of the strip of frames. Frames are stacked along one axis, each the size
+// of the screen; a window's frame follows from its coordinates alone.
+#include "platform/Desktop.h"
+
+// The "VirtualDesktop" option.
+enum TStrip : int { StripNone = 0, StripVertical = 1, StripHorizontal = 2 };
+
+// Axes along which windows are parked, as a set.
+enum TAxes : unsigned { AxisNone = 0, AxisX = 1, AxisY = 2 };
+TAxes AxesOf(int strip);
+
+// The offset from one frame to the next: (0, H) vertical, (W, 0) horizontal, else (0, 0).
+TPoint FrameStepFor(int strip, TSize screen);
+
+// `index` within 0..count - 1; a count below 1 counts as 1.
+int ClampFrame(int index, int count);
+
+// `r` moved by `times` frame steps.
+TRect OffsetByFrames(TRect r, TPoint step, int times);
+
+// The frame holding a window whose restore rectangle is `normal`, when `current` is on
+// the screen. A rectangle reaching above or left of the screen is first taken one frame
+// back; the division then truncates toward zero.
+int FrameOfRestoreRect(TRect normal, int strip, TSize screen, int current);
+
+// `normal` folded onto the screen along `axes`: each pulled coordinate becomes its
+// remainder modulo the screen size, never negative; the size is kept and the other axis
+// is left alone.
+TRect PulledIntoScreen(TRect normal, TSize screen, TAxes axes);
+
+// `r` moved along `axes` by the whole number of screens nearest to its offset, so that a
+// maximized window, which overlaps its frame by its border, lands on the screen.
+TRect NearestScreenPosition(TRect r, TSize screen, TAxes axes);

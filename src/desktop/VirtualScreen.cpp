@@ -1,0 +1,167 @@
+#include "desktop/VirtualScreen.h"
+
+#include "desktop/FrameGeometry.h"
+#include "general/EnumerateWindows.h"
+#include "settings/CustomOption.h"
+
+namespace {
+
+// Notice types of the hook library that are remembered but never followed: a window was
+// minimized, maximized or restored (1) or destroyed (4).
+bool IsStateNotice(int type) {
+  return type == 1 || type == 4;
+}
+
+constexpr int kInactiveTransparent = 2;  // "VirtualDesktopInactive"
+
+// How far a maximized window is first sent (screens to the right and down).
+constexpr int kMaximizedDetour = 10;
+
+}  // namespace
+
+CVirtualScreen::CVirtualScreen(Desktop& desktop, CCustomOption& options)
+    : ScreenSize{desktop.GetDeviceCaps(win::HorzRes), desktop.GetDeviceCaps(win::VertRes)},
+      desktop_(desktop),
+      options_(options) {}
+
+int CVirtualScreen::Option(const char* key) {
+  return options_[key].IntValue();
+}
+
+int CVirtualScreen::Strip() {
+  return Option("VirtualDesktop");
+}
+
+int CVirtualScreen::FrameCount() {
+  return Option("VirtualDesktopCount");
+}
+
+void CVirtualScreen::StartAtFrame(int index) {
+  CurrentFrame = ClampFrame(index, FrameCount());
+}
+
+void CVirtualScreen::ClampCurrentFrame() {
+  CurrentFrame = ClampFrame(CurrentFrame, FrameCount());
+}
+
+void CVirtualScreen::Prepare() {
+  ClampCurrentFrame();
+  FrameStep = FrameStepFor(Strip(), ScreenSize);
+}
+
+void CVirtualScreen::RefreshWindowList() {
+  LastForeground = desktop_.GetForegroundWindow();
+  EnumerateWindows(desktop_, WindowList);
+  WindowHandle pager = PagerWindow();
+  if (pager == 0) return;
+  for (auto it = WindowList.begin(); it != WindowList.end(); ++it) {
+    if (it->Handle == pager) {
+      WindowList.erase(it);
+      break;
+    }
+  }
+}
+
+void CVirtualScreen::SwitchToFrame(int index) {
+  if (Strip() == StripNone) return;
+  Prepare();
+  index = ClampFrame(index, FrameCount());
+  if (index != CurrentFrame) {
+    int frames = index - CurrentFrame;
+    // By position, not iterator: a move can reach our own windows' handlers, and the list
+    // must not be invalidated under the loop.
+    for (size_t i = 0; i < WindowList.size(); ++i) {
+      TRect r = OffsetByFrames(WindowList[i].Bounds, FrameStep, -frames);
+      MoveWindowToFrame(WindowList[i].Handle, r, -1);
+      if (i < WindowList.size()) WindowList[i].Bounds = r;
+    }
+    CurrentFrame = index;
+  }
+  if (Option("VirtualDesktopInactive") == kInactiveTransparent) MakePagerOpaque();
+  DrawPager();
+}
+
+void CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex) {
+  Prepare();
+  parkedAxes_ |= AxesOf(Strip());
+  if (desktop_.GetWindowLongA(window, win::GwlStyle) & win::WsMaximize) {
+    // A maximized window goes far away first and only then to its place.
+    desktop_.MoveWindow(window, r.Left + kMaximizedDetour * ScreenSize.Width,
+                        r.Top + kMaximizedDetour * ScreenSize.Height, r.Width(), r.Height(), true);
+  }
+  if (frameIndex >= 0)
+    r = OffsetByFrames(r, FrameStep, ClampFrame(frameIndex, FrameCount()) - CurrentFrame);
+  desktop_.MoveWindow(window, r.Left, r.Top, r.Width(), r.Height(), true);
+}
+
+void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExplicit) {
+  if (StartupPending()) return;
+  int strip = Strip();
+  if (strip == StripNone) return;
+  Prepare();
+  RefreshWindowList();
+  TWindowPlacement placement;
+  desktop_.GetWindowPlacement(window, placement);
+  TRect normal = placement.NormalPosition;
+
+  if (!IsStateNotice(type)) {
+    if (desktop_.GetWindowLongA(window, win::GwlStyle) & win::WsMinimize) {
+      PullIntoScreen(window);
+    } else if (isExplicit || !IsStateNotice(LastNoticeType)) {
+      if (PagerExpanded()) StartInactiveAnimation();
+      if (Option("VirtualDesktopMoveActiveFrame") != 0) {
+        int frame = FrameOfRestoreRect(normal, strip, ScreenSize, CurrentFrame);
+        if (frame != CurrentFrame) {
+          SwitchToFrame(frame);
+          // The switch has just made the pager opaque again.
+          if (Option("VirtualDesktopInactive") == kInactiveTransparent) StartInactiveAnimation();
+        }
+      }
+    }
+  }
+
+  LastNoticeType = type;
+  RefreshWindowList();
+  DrawPager();
+}
+
+void CVirtualScreen::PullIntoScreen(WindowHandle window) {
+  Prepare();
+  PullIntoScreen(window, AxesOf(Strip()));
+}
+
+void CVirtualScreen::PullIntoScreen(WindowHandle window, unsigned axes) {
+  TWindowPlacement placement;
+  if (!desktop_.GetWindowPlacement(window, placement)) return;  // the window has gone
+  TRect pulled = PulledIntoScreen(placement.NormalPosition, ScreenSize, TAxes(axes));
+  TWindowPlacement changed = placement;
+  changed.NormalPosition = pulled;
+  if (desktop_.SetWindowPlacement(window, changed)) return;
+
+  // Refused (Wine for other programs' windows, Windows across privilege levels): move the
+  // window itself, so that none stays off the screen. A minimized window is left alone:
+  // moving it would only move its icon.
+  long style = desktop_.GetWindowLongA(window, win::GwlStyle);
+  if (style & win::WsMinimize) return;
+  TRect target = pulled;
+  if (style & win::WsMaximize) {
+    // What was read may be the maximized rectangle itself, which overlaps its frame by the
+    // border; folding it would leave it at the far edge of the screen.
+    TRect bounds;
+    if (!desktop_.GetWindowRect(window, bounds)) return;
+    target = NearestScreenPosition(bounds, ScreenSize, TAxes(axes));
+    if (target == bounds) return;
+  } else if (target == placement.NormalPosition) {
+    return;
+  }
+  MoveWindowToFrame(window, target, -1);
+}
+
+void CVirtualScreen::RestoreAllWindows() {
+  unsigned axes = AxesOf(Strip()) | parkedAxes_;
+  if (axes == AxisNone) return;  // virtual screens never used: nothing was parked
+  Prepare();
+  RefreshWindowList();
+  const CWindowList windows = WindowList;
+  for (const CWindow& window : windows) PullIntoScreen(window.Handle, axes);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The model of the virtual screens: frames the size of the screen in a strip, the current
+// one on the real screen, the others holding windows parked at whole multiples of the
+// screen size outside it. The pager derives from it and supplies the hooks at the end.
+#include "general/Window.h"
+#include "platform/Desktop.h"
+
+class CCustomOption;
+
+class CVirtualScreen {
+ public:
+  // Takes the screen size once; display changes are not followed.
+  CVirtualScreen(Desktop& desktop, CCustomOption& options);
+  virtual ~CVirtualScreen() = default;
+  CVirtualScreen(const CVirtualScreen&) = delete;
+  CVirtualScreen& operator=(const CVirtualScreen&) = delete;
+
+  TSize ScreenSize;
+  // Offset from one frame to the next, derived from the orientation at each operation.
+  TPoint FrameStep;
+  // Index of the frame on the real screen; kept within 0..n - 1.
+  int CurrentFrame = 0;
+  // The latest enumeration, without the pager; the moves update Bounds in place.
+  CWindowList WindowList;
+  WindowHandle LastForeground = 0;
+  int LastNoticeType = 0;
+
+  // Declares the screen as found to be frame `index` (clamped); moves nothing.
+  void StartAtFrame(int index);
+  // After the number of frames may have changed: CurrentFrame back within 0..n - 1.
+  void ClampCurrentFrame();
+
+  void RefreshWindowList();
+  // Moves every listed window by whole frames so that frame `index` (clamped) is on the
+  // screen. The list is used as last enumerated.
+  void SwitchToFrame(int index);
+  // Moves the window to `r` (screen coordinates) on frame `frameIndex` (clamped), or on the
+  // screen for -1.
+  void MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex);
+  // A window became active (or was minimized, restored, destroyed: notice types 1 and 4).
+  void NotifyActivation(int type, WindowHandle window, bool isExplicit);
+  // Puts the window's restore rectangle onto the screen.
+  void PullIntoScreen(WindowHandle window);
+  // Brings every window parked on another frame back onto the screen: at exit and when
+  // the session ends. Safe to call at any time and more than once.
+  void RestoreAllWindows();
+
+ protected:
+  // The pager's side.
+  virtual WindowHandle PagerWindow() = 0;  // 0 while it has no window
+  virtual bool StartupPending() = 0;       // the deferred start has not run yet
+  virtual bool PagerExpanded() = 0;
+  virtual void StartInactiveAnimation() = 0;
+  virtual void MakePagerOpaque() = 0;  // full size and no transparency
+  virtual void DrawPager() = 0;
+
+  Desktop& desktop_;
+
+ private:
+  int Strip();
+  int FrameCount();
+  int Option(const char* key);
+  // Clamps CurrentFrame and derives FrameStep: what every operation starts from.
+  void Prepare();
+  void PullIntoScreen(WindowHandle window, unsigned axes);
+
+  CCustomOption& options_;
+  // Axes along which windows have been moved off the screen since start; they are folded
+  // back at exit even if virtual screens were switched off or turned meanwhile.
+  unsigned parkedAxes_ = 0;
+};

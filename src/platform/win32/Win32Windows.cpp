@@ -1,0 +1,151 @@
+// Win32Desktop's window calls: thin wrappers, texts through code page 932.
+#include <windows.h>
+
+#include "platform/win32/Cp932.h"
+#include "platform/win32/Win32Desktop.h"
+#include "settings/ShiftJis.h"
+
+namespace {
+
+HWND ToHwnd(WindowHandle window) {
+  return reinterpret_cast<HWND>(window);
+}
+
+TRect FromRect(const RECT& r) {
+  return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+          static_cast<int>(r.bottom)};
+}
+
+RECT ToRect(const TRect& r) {
+  return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+BOOL CALLBACK EnumThunk(HWND window, LPARAM param) {
+  const auto& callback = *reinterpret_cast<const Desktop::EnumWindowsProc*>(param);
+  return callback(reinterpret_cast<WindowHandle>(window)) ? TRUE : FALSE;
+}
+
+// The A functions' result for a buffer of `maxCount` bytes, converted from the wide text
+// so that the system's ANSI code page does not matter.
+std::string ToAnsiLimited(const wchar_t* text, int length, int maxCount) {
+  if (length <= 0 || maxCount <= 0) return {};
+  std::string bytes = WideToCp932(std::wstring(text, static_cast<size_t>(length)));
+  return std::string(CutShiftJis(bytes, static_cast<size_t>(maxCount - 1)));
+}
+
+}  // namespace
+
+bool Win32Desktop::EnumWindows(const EnumWindowsProc& callback) {
+  return ::EnumWindows(EnumThunk, reinterpret_cast<LPARAM>(&callback));
+}
+
+std::string Win32Desktop::GetWindowTextA(WindowHandle window, int maxCount) {
+  // Every character gives at least one byte, so maxCount characters are always enough.
+  // (GetWindowTextLength is not asked first: it sends a message, and a hung program would
+  // hang us.)
+  if (maxCount <= 0) return {};
+  std::wstring title(static_cast<size_t>(maxCount), L'\0');
+  int length = ::GetWindowTextW(ToHwnd(window), title.data(), maxCount);
+  return ToAnsiLimited(title.data(), length, maxCount);
+}
+
+std::string Win32Desktop::GetClassNameA(WindowHandle window, int maxCount) {
+  wchar_t name[260] = {};  // class names are at most 256 characters
+  int length = ::GetClassNameW(ToHwnd(window), name, 260);
+  return ToAnsiLimited(name, length, maxCount);
+}
+
+bool Win32Desktop::IsWindow(WindowHandle window) {
+  return ::IsWindow(ToHwnd(window));
+}
+
+bool Win32Desktop::GetWindowRect(WindowHandle window, TRect& rect) {
+  RECT r;
+  if (!::GetWindowRect(ToHwnd(window), &r)) return false;
+  rect = FromRect(r);
+  return true;
+}
+
+bool Win32Desktop::GetWindowPlacement(WindowHandle window, TWindowPlacement& placement) {
+  WINDOWPLACEMENT p{};
+  p.length = sizeof p;
+  if (!::GetWindowPlacement(ToHwnd(window), &p)) return false;
+  placement.Flags = p.flags;
+  placement.ShowCmd = p.showCmd;
+  placement.MinPosition = {static_cast<int>(p.ptMinPosition.x),
+                           static_cast<int>(p.ptMinPosition.y)};
+  placement.MaxPosition = {static_cast<int>(p.ptMaxPosition.x),
+                           static_cast<int>(p.ptMaxPosition.y)};
+  placement.NormalPosition = FromRect(p.rcNormalPosition);
+  return true;
+}
+
+bool Win32Desktop::SetWindowPlacement(WindowHandle window, const TWindowPlacement& placement) {
+  WINDOWPLACEMENT p{};
+  p.length = sizeof p;
+  p.flags = placement.Flags;
+  p.showCmd = placement.ShowCmd;
+  p.ptMinPosition = {placement.MinPosition.X, placement.MinPosition.Y};
+  p.ptMaxPosition = {placement.MaxPosition.X, placement.MaxPosition.Y};
+  p.rcNormalPosition = ToRect(placement.NormalPosition);
+  return ::SetWindowPlacement(ToHwnd(window), &p);
+}
+
+bool Win32Desktop::MoveWindow(WindowHandle window, int x, int y, int width, int height,
+                              bool repaint) {
+  return ::MoveWindow(ToHwnd(window), x, y, width, height, repaint ? TRUE : FALSE);
+}
+
+bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
+                                int cy, unsigned flags) {
+  return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
+}
+
+bool Win32Desktop::ShowWindow(WindowHandle window, int command) {
+  return ::ShowWindow(ToHwnd(window), command);
+}
+
+bool Win32Desktop::SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey,
+                                              std::uint8_t alpha, unsigned flags) {
+  return ::SetLayeredWindowAttributes(ToHwnd(window), colorKey, alpha, flags);
+}
+
+WindowHandle Win32Desktop::GetForegroundWindow() {
+  return reinterpret_cast<WindowHandle>(::GetForegroundWindow());
+}
+
+bool Win32Desktop::SetForegroundWindow(WindowHandle window) {
+  return ::SetForegroundWindow(ToHwnd(window));
+}
+
+unsigned Win32Desktop::GetWindowThreadProcessId(WindowHandle window, unsigned* processId) {
+  DWORD process = 0;
+  DWORD thread = ::GetWindowThreadProcessId(ToHwnd(window), &process);
+  if (processId) *processId = process;
+  return thread;
+}
+
+bool Win32Desktop::AttachThreadInput(unsigned attach, unsigned attachTo, bool doAttach) {
+  return ::AttachThreadInput(attach, attachTo, doAttach ? TRUE : FALSE);
+}
+
+bool Win32Desktop::GetForegroundLockTimeout(unsigned& timeout) {
+  DWORD value = 0;
+  if (!::SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &value, 0)) return false;
+  timeout = value;
+  return true;
+}
+
+bool Win32Desktop::SetForegroundLockTimeout(unsigned timeout) {
+  // The value travels in the pointer argument itself.
+  return ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0,
+                                 reinterpret_cast<PVOID>(static_cast<UINT_PTR>(timeout)), 0);
+}
+
+int Win32Desktop::GetDeviceCaps(int index) {
+  HWND desktop = ::GetDesktopWindow();
+  HDC dc = ::GetDC(desktop);
+  int value = ::GetDeviceCaps(dc, index);
+  ::ReleaseDC(desktop, dc);
+  return value;
+}

@@ -1,0 +1,117 @@
+// The options dialog's window receives the global hot keys and the hook library's
+// notices; this is where they are routed.
+#include "commands/HotKeyRegistration.h"
+#include "desktop/FormVirtualDesktop.h"
+#include "general/EnumerateWindows.h"
+#include "shell/OptionDlg.h"
+#include "shell/Program.h"
+#include "shell/WindowPattern.h"
+
+namespace {
+constexpr unsigned kWindowCreated = win::WmApp;
+constexpr unsigned kWindowNotice = win::WmApp + 1;
+}  // namespace
+
+bool TOptionDlg::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                               std::intptr_t& result) {
+  switch (message) {
+    case win::WmHotKey:
+      OnHotKey(static_cast<int>(wParam));
+      return false;  // the form's own handling follows
+    case kWindowCreated:
+      OnWindowCreated(static_cast<WindowHandle>(wParam));
+      result = 0;
+      return true;
+    case kWindowNotice:
+      OnWindowNotice(static_cast<int>(wParam), static_cast<WindowHandle>(lParam));
+      result = 0;
+      return true;
+    case win::WmEndSession:
+      // Applications store their positions when the session ends: windows parked on
+      // other frames must be back on the screen by then, or they reopen off-screen.
+      if (wParam) program_.FormVirtualDesktop->RestoreAllWindows();
+      return false;
+    default:
+      return false;
+  }
+}
+
+void TOptionDlg::OnHotKey(int id) {
+  TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
+  int target = pager.CurrentFrame;
+  int strip = program_.OptionSettings["VirtualDesktop"].IntValue();
+  if (strip == 1) {
+    if (id == kHotKeyIdUp) --target;
+    if (id == kHotKeyIdDown) ++target;
+  }
+  if (strip == 2) {
+    if (id == kHotKeyIdLeft) --target;
+    if (id == kHotKeyIdRight) ++target;
+  }
+  switch (id) {
+    case kHotKeyIdUp:
+    case kHotKeyIdDown:
+    case kHotKeyIdLeft:
+    case kHotKeyIdRight:
+      pager.SwitchToFrame(target);
+      break;
+    case kHotKeyIdGetInfo:
+      PrefillWatchingRule();
+      break;
+    case kHotKeyIdTranslucent:
+      ToggleTranslucency();
+      break;
+    default:
+      ExecuteCommand(id);
+      break;
+  }
+}
+
+void TOptionDlg::OnWindowCreated(WindowHandle window) {
+  Desktop& desktop = program_.Platform;
+  CWatchingOption& rules = program_.WatchingSettings;
+  // The count is read again at every step: a rule may be added meanwhile.
+  for (int i = 0; i < rules.Count(); ++i) {
+    rules.LoadEntry(i);
+    const std::string pattern = rules["WindowTitle"].TextValue();
+    if (pattern.empty()) continue;
+    bool match = IsClassPattern(pattern)
+                     ? MatchesWindowPattern(pattern, {},
+                                            desktop.GetClassNameA(window, kWindowTextBufferSize))
+                     : MatchesWindowPattern(
+                           pattern, desktop.GetWindowTextA(window, kWindowTextBufferSize), {});
+    if (!match) continue;
+
+    if (rules["Translucent"].IntValue() != 0) {
+      long style = desktop.GetWindowLongA(window, win::GwlExStyle);
+      desktop.SetWindowLongA(window, win::GwlExStyle, style | win::WsExLayered);
+      desktop.SetLayeredWindowAttributes(
+          window, 0, static_cast<unsigned char>(rules["TranslucentAlpha"].IntValue()),
+          win::LwaAlpha);
+    }
+    bool frame = rules["Frame"].IntValue() != 0;
+    bool position = rules["Position"].IntValue() != 0;
+    if (frame || position) {
+      TWindowPlacement placement;
+      desktop.GetWindowPlacement(window, placement);
+      const TRect& normal = placement.NormalPosition;
+      TRect r{0, 0, normal.Width(), normal.Height()};
+      if (position) {
+        int left = rules["PositionLeft"].IntValue(), top = rules["PositionTop"].IntValue();
+        r = {r.Left + left, r.Top + top, r.Right + left, r.Bottom + top};
+      }
+      int frameIndex = -1;
+      if (program_.OptionSettings["VirtualDesktop"].IntValue() != 0 && frame)
+        frameIndex = rules["FramePosition"].IntValue() - 1;
+      program_.FormVirtualDesktop->MoveWindowToFrame(window, r, frameIndex);
+    }
+  }
+}
+
+void TOptionDlg::OnWindowNotice(int code, WindowHandle window) {
+  if (program_.OptionSettings["VirtualDesktop"].IntValue() == 0) return;
+  TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
+  if (pager.HandleAllocated() && window == pager.Handle()) return;
+  if (program_.Platform.GetClassNameA(window, kWindowTextBufferSize).empty()) return;
+  pager.NotifyActivation(code, window, false);
+}
