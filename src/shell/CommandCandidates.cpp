@@ -55,5 +55,11 @@ WindowHandle ChooseCommandTarget(const std::vector<HandlePack>& candidates, Wind
   const TRect& r = candidates[position].rectangle;
   bool onScreen = r.Left >= 0 && r.Left <= screen.Width && r.Top >= 0 && r.Top <= screen.Height;
   if (!onScreen) return foreground;
-  return candidates[(position + 1) % candidates.size()].handle;
+  // Within a line the candidates come in Z order, so the one after the window in front
+  // would be the window used just before it: presses would alternate between two. The
+  // last candidate that is not in front is the match used least recently, so successive
+  // presses visit every matching window.
+  for (size_t i = candidates.size(); i-- > 0;)
+    if (candidates[i].handle != foreground) return candidates[i].handle;
+  return foreground;
 }

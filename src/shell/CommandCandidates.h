@@ -19,7 +19,8 @@ std::vector<std::string> SplitPatternLines(const std::string& text);
 std::vector<HandlePack> CollectCandidates(const std::vector<std::string>& lines,
                                           const CWindowList& windows);
 // The window to bring to the front, or 0: the only candidate; the foreground window when
-// it is a candidate parked off the screen; otherwise the candidate after the foreground
-// window's first occurrence (wrapping), or the first.
+// it is a candidate parked off the screen; when it is a candidate on the screen, the last
+// candidate that is not the foreground window (the match used least recently), or the
+// foreground window itself when there is none; otherwise the first candidate.
 WindowHandle ChooseCommandTarget(const std::vector<HandlePack>& candidates, WindowHandle foreground,
                                  TSize screen);

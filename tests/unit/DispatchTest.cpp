@@ -126,14 +126,25 @@ struct CommandTest : ::testing::Test {
   }
 };
 
-TEST_F(CommandTest, RepeatedPressesCycleThroughTheMatchingWindows) {
-  run.desktop.Foreground = b;
-  run.Send(kHotKey, 0);
-  EXPECT_EQ(run.desktop.Foreground, c);
-  run.Send(kHotKey, 0);
-  EXPECT_EQ(run.desktop.Foreground, a);
+TEST_F(CommandTest, RepeatedPressesVisitEveryMatchingWindowAsTheZOrderChanges) {
+  // Activation raises a window, so the candidates' order changes with every press.
+  run.desktop.SetForegroundWindow(a);
+  std::vector<WindowHandle> visited;
+  for (int press = 0; press < 6; ++press) {
+    run.Send(kHotKey, 0);
+    visited.push_back(run.desktop.Foreground);
+  }
+  EXPECT_EQ(visited, (std::vector<WindowHandle>{c, b, a, c, b, a}));
   EXPECT_GE(run.desktop.CallCount("ShowWindow(" + std::to_string(a) + ",9"), 1);
   EXPECT_TRUE(run.desktop.StartedProcesses.empty());
+}
+
+TEST_F(CommandTest, FirstPressWithoutAMatchInFrontBringsTheMostRecentlyUsedMatch) {
+  WindowHandle other = run.AddWindow("Other", "x", {0, 0, 10, 10});
+  run.desktop.SetForegroundWindow(b);
+  run.desktop.SetForegroundWindow(other);
+  run.Send(kHotKey, 0);
+  EXPECT_EQ(run.desktop.Foreground, b);
 }
 
 TEST_F(CommandTest, ForegroundCandidateParkedOffScreenIsBroughtBackFirst) {
@@ -170,16 +181,18 @@ TEST(CommandCandidates, LinesSplitAtEveryKindOfBreakAndBlankLinesAreSkipped) {
   ASSERT_EQ(candidates.size(), 2u);
   EXPECT_EQ(candidates[0].line, 1);
   EXPECT_EQ(candidates[1].line, 2);
-  // W twice: with W in front the press goes to the candidate after its first occurrence.
+  // W twice and nothing else: with W in front, W itself.
   EXPECT_EQ(ChooseCommandTarget(candidates, 1, {1024, 768}), 1u);
   EXPECT_EQ(ChooseCommandTarget({}, 1, {1024, 768}), 0u);
 }
 
 TEST(CommandCandidates, MaximizedForegroundAtMinusFourCountsAsOffScreen) {
-  std::vector<HandlePack> candidates{{0, 1, {-4, -4, 1028, 772}}, {0, 2, {0, 0, 10, 10}}};
+  std::vector<HandlePack> candidates{
+      {0, 1, {-4, -4, 1028, 772}}, {0, 2, {0, 0, 10, 10}}, {1, 3, {5, 5, 10, 10}}};
   EXPECT_EQ(ChooseCommandTarget(candidates, 1, {1024, 768}), 1u);
   candidates[0].rectangle = {1024, 768, 1100, 800};  // both bounds inclusive
-  EXPECT_EQ(ChooseCommandTarget(candidates, 1, {1024, 768}), 2u);
+  EXPECT_EQ(ChooseCommandTarget(candidates, 1, {1024, 768}), 3u);
+  EXPECT_EQ(ChooseCommandTarget(candidates, 9, {1024, 768}), 1u) << "no match in front";
 }
 
 TEST(Dispatch, EndOfSessionBringsParkedWindowsBack) {
