@@ -10,6 +10,7 @@
 class TApplication;
 class TForm;
 class TMenuItem;
+class TPopupMenu;
 
 // Flags of MessageBox, with the Windows values.
 namespace mb {
@@ -55,6 +56,10 @@ class ToolkitBackend {
   // The modal form's ModalResult was set: end its loop.
   virtual void EndModal(TForm& form) = 0;
   virtual void SetFocus(TControl& control) = 0;
+
+  // Shows the menu's visible items at screen point (x, y) and returns the item the user
+  // chose, or null. The caller runs the item's Click.
+  virtual TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) = 0;
 
   // A modal message box owned by the active form; returns the button id.
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;

@@ -31,11 +31,17 @@ constexpr TShiftState ssAlt = 2;
 constexpr TShiftState ssCtrl = 4;
 
 class TControl;
+class TPopupMenu;
+enum class TMouseButton { Left, Right, Middle };
 using TNotifyEvent = std::function<void(TComponent& sender)>;
 // `key` is a virtual-key code; setting it to 0 swallows the key.
 using TKeyEvent = std::function<void(TComponent& sender, std::uint16_t& key, TShiftState shift)>;
 // `key` is a UTF-16 code unit; setting it to 0 discards the character.
 using TKeyPressEvent = std::function<void(TComponent& sender, char16_t& key)>;
+// Mouse positions are in the control's client pixels.
+using TMouseEvent =
+    std::function<void(TComponent& sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TComponent& sender, TShiftState shift, int x, int y)>;
 
 struct TFont {
   std::string Name;  // code page 932
@@ -75,6 +81,14 @@ class TControl : public TComponent {
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
   TKeyEvent OnKeyUp;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  TNotifyEvent OnDblClick;
+  // Shown by a right click on the control (after OnMouseDown and OnMouseUp), at the pointer.
+  TPopupMenu* PopupMenu = nullptr;
   virtual void Click();
 
  protected:

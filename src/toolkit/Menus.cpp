@@ -39,3 +39,10 @@ void TMenuItem::Changed(TProperty what) {
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
+
+void TPopupMenu::Popup(int x, int y) {
+  if (OnPopup) OnPopup(*this);
+  ToolkitBackend* backend = Backend();
+  if (!backend) return;
+  if (TMenuItem* chosen = backend->TrackPopupMenu(*this, x, y)) chosen->Click();
+}

@@ -40,7 +40,15 @@ class TPopupMenu : public TComponent {
  public:
   TPopupMenu(TComponent* owner, std::string name);
   std::string ClassName() const override { return "TPopupMenu"; }
-  // The items in menu order (the menu does not own them; their form does).
+  // The items in menu order (the menu does not own them; their form does). Hidden items
+  // are left out when the menu opens; a caption "-" is a separator.
   std::vector<TMenuItem*> Items;
+  // Runs before the menu opens, so the items can be enabled or disabled.
   TNotifyEvent OnPopup;
+  // The control the menu was last opened for (null when opened by other means).
+  TControl* PopupComponent = nullptr;
+
+  // Opens the menu at screen point (x, y) and waits until it closes; the chosen item's
+  // Click runs before this returns.
+  void Popup(int x, int y);
 };

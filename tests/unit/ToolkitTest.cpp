@@ -113,3 +113,30 @@ TEST_F(ToolkitTest, AutoCheckMenuItemTogglesBeforeItsHandler) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ToolkitTest, PopupMenuRunsItsPopupHandlerThenTheChosenVisibleItem) {
+  TForm form(app, "Dlg");
+  auto* menu = Create<TPopupMenu>(&form, "PopupMenuContext");
+  auto* hidden = Create<TMenuItem>(&form, "MenuItemHidden");
+  auto* fixed = Create<TMenuItem>(&form, "MenuItemFixed");
+  hidden->SetVisible(false);
+  fixed->AutoCheck = true;
+  menu->Items = {hidden, fixed};
+  int hiddenClicks = 0;
+  hidden->OnClick = [&](TComponent&) { ++hiddenClicks; };
+  bool popupFirst = false;
+  menu->OnPopup = [&](TComponent&) { popupFirst = backend.PoppedMenus.empty(); };
+
+  backend.PopupScript = [&](TPopupMenu&) { return hidden; };
+  menu->Popup(10, 10);
+  EXPECT_EQ(hiddenClicks, 0) << "a hidden item cannot be chosen";
+  backend.PopupScript = [&](TPopupMenu&) { return fixed; };
+  menu->Popup(10, 10);
+  EXPECT_TRUE(fixed->Checked());
+  EXPECT_TRUE(popupFirst);
+  EXPECT_EQ(backend.PoppedMenus.size(), 2u);
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 #include "toolkit/headless/HeadlessBackend.h"
 
 #include "toolkit/Forms.h"
+#include "toolkit/Menus.h"
 
 namespace {
 constexpr WindowHandle kApplicationHandle = 0x10000;
@@ -91,4 +92,12 @@ int HeadlessBackend::MessageBox(const std::string& text, const std::string& capt
                                 unsigned flags) {
   Boxes.push_back({text, caption, flags});
   return MessageBoxAnswer;
+}
+
+TMenuItem* HeadlessBackend::TrackPopupMenu(TPopupMenu& menu, int, int) {
+  PoppedMenus.push_back(menu.Name());
+  TMenuItem* chosen = PopupScript ? PopupScript(menu) : nullptr;
+  // A real menu offers only visible, enabled items that are not separators.
+  if (chosen && (!chosen->Visible() || !chosen->Enabled() || chosen->IsSeparator())) return nullptr;
+  return chosen;
 }

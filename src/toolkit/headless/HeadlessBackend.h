@@ -21,6 +21,11 @@ class HeadlessBackend : public ToolkitBackend {
   // Plays the user while a form is modal: type, click, press OK. A form the script leaves
   // open counts as closed with Cancel. Without a script a modal form closes with Cancel.
   std::function<void(TForm& form)> ModalScript;
+  // Plays the user in an open pop-up menu: returns the item to choose, or null to close
+  // it. Without a script every menu closes with nothing chosen.
+  std::function<TMenuItem*(TPopupMenu& menu)> PopupScript;
+  // Names of the menus opened, in order.
+  std::vector<std::string> PoppedMenus;
   // Answer of every message box.
   int MessageBoxAnswer = mb::IdOk;
 
@@ -49,6 +54,7 @@ class HeadlessBackend : public ToolkitBackend {
   void EndModal(TForm& form) override;
   void SetFocus(TControl& control) override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) override;
 
  private:
   void RealizeTree(TControl& control);

@@ -7,6 +7,7 @@
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/Peers.h"
+#include "toolkit/win32/PopupMenu.h"
 #include "toolkit/win32/RoutedWindowProc.h"
 #include "toolkit/win32/WindowClasses.h"
 
@@ -323,4 +324,9 @@ int Win32Backend::MessageBox(const std::string& text, const std::string& caption
 
 std::unique_ptr<ToolkitBackend> CreateWin32Backend(HINSTANCE instance) {
   return std::make_unique<Win32Backend>(instance);
+}
+
+TMenuItem* Win32Backend::TrackPopupMenu(TPopupMenu& menu, int x, int y) {
+  HWND owner = MessageBoxOwner();
+  return win32tk::TrackMenu(owner, menu, x, y);
 }
