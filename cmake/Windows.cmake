@@ -31,3 +31,10 @@ if(TW_DRIVER_SOURCES)
   target_link_libraries(twdriver PRIVATE user32 gdi32 version)
   target_link_options(twdriver PRIVATE ${TW_STATIC_LINK} -municode)
 endif()
+
+# A small program for the end-to-end scenarios: the toolkit's hot-key capture field alone.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/forms/CaptureForm.cpp)
+  add_executable(twcaptureform WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/forms/CaptureForm.cpp)
+  target_link_libraries(twcaptureform PRIVATE tw_core)
+  target_link_options(twcaptureform PRIVATE ${TW_STATIC_LINK} -municode)
+endif()

@@ -126,17 +126,19 @@ TEST_F(ToolkitTest, PopupMenuRunsItsPopupHandlerThenTheChosenVisibleItem) {
   menu->Items = {hidden, fixed};
   int hiddenClicks = 0;
   hidden->OnClick = [&](TComponent&) { ++hiddenClicks; };
-  bool popupFirst = false;
-  menu->OnPopup = [&](TComponent&) { popupFirst = backend.PoppedMenus.empty(); };
-
-  backend.PopupScript = [&](TPopupMenu&) { return hidden; };
+  std::vector<std::string> order;
+  menu->OnPopup = [&](TComponent&) { order.push_back("popup"); };
+  TMenuItem* choice = hidden;
+  backend.PopupScript = [&](TPopupMenu&) {
+    order.push_back("track");
+    return choice;
+  };
   menu->Popup(10, 10);
   EXPECT_EQ(hiddenClicks, 0) << "a hidden item cannot be chosen";
-  backend.PopupScript = [&](TPopupMenu&) { return fixed; };
+  choice = fixed;
   menu->Popup(10, 10);
   EXPECT_TRUE(fixed->Checked());
-  EXPECT_TRUE(popupFirst);
-  EXPECT_EQ(backend.PoppedMenus.size(), 2u);
+  EXPECT_EQ(order, (std::vector<std::string>{"popup", "track", "popup", "track"}));
 }
 
 }  // namespace
