@@ -3,7 +3,9 @@
 #include "commands/CommandDlgTexts.h"
 #include "commands/HotKeyCapture.h"
 #include "settings/Binding.h"
+#include "settings/BlankText.h"
 #include "shell/Program.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/Layout.h"
 
 namespace {
@@ -55,6 +57,28 @@ void TCommandDlg::CreateControls() {
   CancelBtn->SetCaption(t::Cancel);
   CancelBtn->Cancel = true;
   CancelBtn->ModalResult = mrCancel;
+  OpenDialog1 = Create<TOpenDialog>(this, "OpenDialog1");
+  OpenDialog1->Filter = t::ExecutableFilter;
+  ButtonCommand->OnClick = [this](TComponent&) { ButtonCommandClick(); };
+  OnCloseQuery = [this](TComponent&, bool& canClose) { FormCloseQuery(canClose); };
+}
+
+void TCommandDlg::ButtonCommandClick() {
+  if (!OpenDialog1->Execute()) return;
+  // Unquoted, "C:\Program Files\x.exe" would start C:\Program.exe if that exists.
+  std::string path = OpenDialog1->FileName;
+  if (path.find(' ') != std::string::npos) path = "\"" + path + "\"";
+  LabeledEditProgram->SetText(path);
+}
+
+void TCommandDlg::FormCloseQuery(bool& canClose) {
+  if (ModalResult() != mrOk) return;
+  CCommandOption& commands = program_.CommandSettings;
+  commands.FromControls();
+  if (IsBlankText(commands["Name"].TextValue())) {
+    ShowErrorMessage(program_.Application, texts::command::NameEmpty);
+    canClose = false;
+  }
 }
 
 void TCommandDlg::FormCreate() {

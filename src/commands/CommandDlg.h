@@ -1,6 +1,7 @@
 #pragma once
 // The command dialog: edits one entry of the command list.
 #include "toolkit/Forms.h"
+#include "toolkit/OpenDialog.h"
 
 class Program;
 
@@ -20,8 +21,13 @@ class TCommandDlg : public TForm {
   TButton* ButtonCommand;
   TButton* OKBtn;
   TButton* CancelBtn;
+  TOpenDialog* OpenDialog1;
+
+  // Puts the chosen program into the command line, quoted when its path holds a space.
+  void ButtonCommandClick();
 
  private:
+  void FormCloseQuery(bool& canClose);
   void CreateControls();
   void FormCreate();
 

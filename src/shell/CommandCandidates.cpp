@@ -1,5 +1,6 @@
 #include "shell/CommandCandidates.h"
 
+#include "settings/BlankText.h"
 #include "shell/WindowPattern.h"
 
 std::vector<std::string> SplitPatternLines(const std::string& text) {
@@ -19,20 +20,12 @@ std::vector<std::string> SplitPatternLines(const std::string& text) {
   return lines;
 }
 
-namespace {
-bool IsBlank(const std::string& line) {
-  for (char c : line)
-    if (static_cast<unsigned char>(c) > 0x20) return false;
-  return true;
-}
-}  // namespace
-
 std::vector<HandlePack> CollectCandidates(const std::vector<std::string>& lines,
                                           const CWindowList& windows) {
   std::vector<HandlePack> candidates;
   for (size_t n = 0; n < lines.size(); ++n) {
     const std::string& line = lines[n];
-    if (IsBlank(line)) continue;
+    if (IsBlankText(line)) continue;
     for (const CWindow& window : windows)
       if (MatchesWindowPattern(line, window.Title, window.ClassName))
         candidates.push_back({static_cast<int>(n), window.Handle, window.Bounds});

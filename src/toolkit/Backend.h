@@ -11,6 +11,7 @@ class TApplication;
 class TForm;
 class TMenuItem;
 class TPopupMenu;
+class TOpenDialog;
 
 // Flags of MessageBox, with the Windows values.
 namespace mb {
@@ -60,6 +61,9 @@ class ToolkitBackend {
   // Shows the menu's visible items at screen point (x, y) and returns the item the user
   // chose, or null. The caller runs the item's Click.
   virtual TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) = 0;
+
+  // The file-open dialog, modal; on a choice sets dialog.FileName and returns true.
+  virtual bool OpenFileDialog(TOpenDialog& dialog) = 0;
 
   // A modal message box owned by the active form; returns the button id.
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;

@@ -1,9 +1,12 @@
 #include "watching/WatchingDlg.h"
 
 #include "settings/Binding.h"
+#include "settings/BlankText.h"
 #include "shell/OptionDlg.h"
 #include "shell/Program.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/Layout.h"
+#include "toolkit/SysUtils.h"
 #include "watching/WatchingDlgTexts.h"
 
 namespace {
@@ -79,6 +82,49 @@ void TWatchingDlg::CreateControls() {
   CancelBtn->SetCaption(t::Cancel);
   CancelBtn->Cancel = true;
   CancelBtn->ModalResult = mrCancel;
+  OnCloseQuery = [this](TComponent&, bool& canClose) { FormCloseQuery(canClose); };
+}
+
+bool TWatchingDlg::CheckInput() {
+  namespace t = texts::watching;
+  CWatchingOption& rules = program_.WatchingSettings;
+  const char* failure = nullptr;
+  try {
+    rules.FromControls();
+  } catch (const EConvertError& e) {
+    ShowErrorMessage(program_.Application, e.Message());
+    return false;
+  }
+  int alpha = rules["TranslucentAlpha"].IntValue();
+  int frame = rules["FramePosition"].IntValue();
+  if (IsBlankText(rules["Name"].TextValue()))
+    failure = t::NameEmpty;
+  else if (IsBlankText(rules["WindowTitle"].TextValue()))
+    failure = t::WindowTitleEmpty;
+  else if (alpha < 1 || alpha > 255)
+    failure = t::AlphaOutOfRange;
+  else if (frame < 1 || frame > 10)
+    failure = t::FrameOutOfRange;
+  if (!failure) return true;
+  ShowErrorMessage(program_.Application, failure);
+  return false;
+}
+
+void TWatchingDlg::FormCloseQuery(bool& canClose) {
+  if (ModalResult() != mrOk) return;
+  if (!CheckInput()) {
+    canClose = false;
+    return;
+  }
+  if (Modal()) return;  // the list's EditEntry stores the rule
+  CWatchingOption& rules = program_.WatchingSettings;
+  int before = rules.Count();
+  rules.StoreEntry(-1);
+  if (rules.Save()) return;
+  // The file could not be written (the error box said so): take the rule back out, so
+  // that pressing OK again does not add it twice, and keep the dialog open.
+  if (rules.Count() > before) rules.RemoveEntry(rules.Count() - 1);
+  canClose = false;
 }
 
 void TWatchingDlg::CheckBoxClick() {

@@ -34,6 +34,10 @@ class TWatchingDlg : public TForm {
  private:
   void CreateControls();
   void FormCreate();
+  // Only OK confirms: the fields are checked in order, and in the modeless use the rule
+  // is appended and the list saved at once.
+  void FormCloseQuery(bool& canClose);
+  bool CheckInput();
 
   Program& program_;
 };

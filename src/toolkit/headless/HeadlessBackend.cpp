@@ -2,6 +2,7 @@
 
 #include "toolkit/Forms.h"
 #include "toolkit/Menus.h"
+#include "toolkit/OpenDialog.h"
 
 namespace {
 constexpr WindowHandle kApplicationHandle = 0x10000;
@@ -100,4 +101,11 @@ TMenuItem* HeadlessBackend::TrackPopupMenu(TPopupMenu& menu, int, int) {
   // A real menu offers only visible, enabled items that are not separators.
   if (chosen && (!chosen->Visible() || !chosen->Enabled() || chosen->IsSeparator())) return nullptr;
   return chosen;
+}
+
+bool HeadlessBackend::OpenFileDialog(TOpenDialog& dialog) {
+  std::string chosen = OpenFileScript ? OpenFileScript(dialog) : std::string();
+  if (chosen.empty()) return false;
+  dialog.FileName = chosen;
+  return true;
 }

@@ -26,6 +26,8 @@ class HeadlessBackend : public ToolkitBackend {
   std::function<TMenuItem*(TPopupMenu& menu)> PopupScript;
   // Names of the menus opened, in order.
   std::vector<std::string> PoppedMenus;
+  // Plays the user in a file-open dialog: the chosen path, or "" to cancel.
+  std::function<std::string(TOpenDialog& dialog)> OpenFileScript;
   // Answer of every message box.
   int MessageBoxAnswer = mb::IdOk;
 
@@ -55,6 +57,7 @@ class HeadlessBackend : public ToolkitBackend {
   void SetFocus(TControl& control) override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) override;
+  bool OpenFileDialog(TOpenDialog& dialog) override;
 
  private:
   void RealizeTree(TControl& control);

@@ -7,6 +7,7 @@
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/Peers.h"
+#include "toolkit/win32/OpenFileDialog.h"
 #include "toolkit/win32/PopupMenu.h"
 #include "toolkit/win32/RoutedWindowProc.h"
 #include "toolkit/win32/WindowClasses.h"
@@ -329,4 +330,8 @@ std::unique_ptr<ToolkitBackend> CreateWin32Backend(HINSTANCE instance) {
 TMenuItem* Win32Backend::TrackPopupMenu(TPopupMenu& menu, int x, int y) {
   HWND owner = MessageBoxOwner();
   return win32tk::TrackMenu(owner, menu, x, y);
+}
+
+bool Win32Backend::OpenFileDialog(TOpenDialog& dialog) {
+  return win32tk::RunOpenFileDialog(MessageBoxOwner(), dialog);
 }

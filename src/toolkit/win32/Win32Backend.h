@@ -44,6 +44,7 @@ class Win32Backend : public ToolkitBackend {
   void SetFocus(TControl& control) override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) override;
+  bool OpenFileDialog(TOpenDialog& dialog) override;
 
  private:
   HWND RealizeSubtree(win32tk::FormPeer& form, TControl& control, HWND previous);

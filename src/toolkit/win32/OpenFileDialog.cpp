@@ -1,0 +1,30 @@
+#include "toolkit/win32/OpenFileDialog.h"
+
+#include <commdlg.h>
+
+#include "toolkit/OpenDialog.h"
+#include "toolkit/win32/Cp932.h"
+
+namespace win32tk {
+
+bool RunOpenFileDialog(HWND owner, TOpenDialog& dialog) {
+  // The filter's "|" separators become the NULs the dialog expects, ending in two.
+  std::wstring filter = ToWide(dialog.Filter);
+  for (wchar_t& c : filter)
+    if (c == L'|') c = L'\0';
+  filter.append(2, L'\0');
+  std::wstring file(32768, L'\0');
+  OPENFILENAMEW open{};
+  open.lStructSize = sizeof(open);
+  open.hwndOwner = owner;
+  open.lpstrFilter = filter.c_str();
+  open.lpstrFile = file.data();
+  open.nMaxFile = static_cast<DWORD>(file.size());
+  open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&open)) return false;
+  file.resize(wcslen(file.c_str()));
+  dialog.FileName = ToCp932(file);
+  return true;
+}
+
+}  // namespace win32tk
