@@ -172,6 +172,10 @@ class Desktop {
   // Full path of the program's own executable.
   virtual std::string ModuleFileName() = 0;
 
+  // Runs `handler` once when the process is about to die of an unhandled exception (a
+  // crash, or a C++ exception nobody caught), before it ends; an empty handler removes it.
+  virtual void SetUnhandledExceptionFilter(std::function<void()> handler) = 0;
+
   // Global hot keys; `modifiers` are MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4.
   virtual bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) = 0;
   virtual bool UnregisterHotKey(WindowHandle window, int id) = 0;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "desktop/FormVirtualDesktop.h"
 #include "platform/Desktop.h"
 #include "shell/Program.h"
 #include "toolkit/SysUtils.h"
@@ -24,15 +25,23 @@ int RunProgram(Desktop& desktop, ToolkitBackend& backend,
     // task switcher; the tool-window style (and nothing else) keeps both away.
     desktop.SetWindowLongA(app.Handle(), win::GwlExStyle, win::WsExToolWindow);
     app.ShowMainForm = false;
+    // Whatever ends the program, windows parked on other frames come back first.
+    auto restoreWindows = [&program] {
+      if (program.FormVirtualDesktop) program.FormVirtualDesktop->RestoreAllWindows();
+    };
+    desktop.SetUnhandledExceptionFilter(restoreWindows);
     try {
       program.CreateForms();
       if (onCreated) onCreated(program);
       app.Run();
     } catch (const Exception& e) {
       app.ShowException(e.Message());
+      restoreWindows();
     } catch (...) {
       app.ShowException("");
+      restoreWindows();
     }
+    desktop.SetUnhandledExceptionFilter(nullptr);
   }
 
   if (mutex.Handle) {

@@ -144,6 +144,40 @@ TEST_F(StartupTest, EscapingExceptionIsShownAndTheMutexStillReleased) {
   EXPECT_EQ(backend.Boxes[0].Text, "") << "foreign exceptions show an empty message";
 }
 
+// A foreign window on the screen, then the view switched one frame down, so it is parked.
+WindowHandle ParkOneWindow(SimDesktop& desktop, Program& program) {
+  SimWindow window;
+  window.ClassName = "Notepad";
+  window.Style = win::WsVisible;
+  window.Rect = window.NormalRect = {100, 100, 500, 400};
+  window.ProcessId = 2;
+  WindowHandle handle = desktop.AddWindow(window);
+  program.FormVirtualDesktop->RefreshWindowList();
+  program.OptionDlg->OnHotKey(0xBFFC);
+  EXPECT_EQ(desktop.Windows[handle].Rect.Top, 100 - 768);
+  return handle;
+}
+
+TEST_F(StartupTest, ProgramEndingOnAnExceptionBringsParkedWindowsBack) {
+  WindowHandle parked = 0;
+  Run([&](Program& program) {
+    parked = ParkOneWindow(desktop, program);
+    throw Exception("boom");
+  });
+  EXPECT_EQ(desktop.Windows[parked].Rect.Top, 100);
+}
+
+TEST_F(StartupTest, CrashHandlerBringsParkedWindowsBackAndIsRemovedAtTheEnd) {
+  WindowHandle parked = 0;
+  Run([&](Program& program) {
+    parked = ParkOneWindow(desktop, program);
+    ASSERT_TRUE(desktop.CrashHandler);
+    desktop.CrashHandler();
+    EXPECT_EQ(desktop.Windows[parked].Rect.Top, 100);
+  });
+  EXPECT_FALSE(desktop.CrashHandler) << "no handler may outlive the program object";
+}
+
 TEST(SettingsPath, ReplacesOnlyTheFileExtension) {
   EXPECT_EQ(SettingsPathFor("C:\\Tools\\tarnwick.exe"), "C:\\Tools\\tarnwick.ini");
   EXPECT_EQ(SettingsPathFor("C:\\v1.2\\tarnwick"), "C:\\v1.2\\tarnwick.ini");

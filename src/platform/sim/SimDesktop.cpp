@@ -188,3 +188,8 @@ bool SimDesktop::CreateProcessA(const std::string& commandLine, unsigned creatio
   info.ThreadId = info.ProcessId + 1;
   return true;
 }
+
+void SimDesktop::SetUnhandledExceptionFilter(std::function<void()> handler) {
+  Log(handler ? "SetUnhandledExceptionFilter(set)" : "SetUnhandledExceptionFilter(none)");
+  CrashHandler = std::move(handler);
+}

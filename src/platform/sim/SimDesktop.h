@@ -110,6 +110,9 @@ class SimDesktop : public Desktop {
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
   std::string ModuleFileName() override;
+  void SetUnhandledExceptionFilter(std::function<void()> handler) override;
+  // What the program registered to run when it crashes.
+  std::function<void()> CrashHandler;
   bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) override;
   bool UnregisterHotKey(WindowHandle window, int id) override;
   unsigned MapVirtualKeyA(unsigned code, unsigned mapType) override;

@@ -4,6 +4,7 @@
 
 #include "TwHook.h"
 #include "platform/win32/Cp932.h"
+#include "platform/win32/Responsive.h"
 
 namespace {
 HWND ToHwnd(WindowHandle window) {
@@ -35,6 +36,8 @@ long Win32Desktop::GetWindowLongA(WindowHandle window, int index) {
 }
 
 long Win32Desktop::SetWindowLongA(WindowHandle window, int index, long value) {
+  // A style change is sent to the window's thread: skip a window that does not answer.
+  if (!WindowAnswers(ToHwnd(window))) return 0;
   return static_cast<long>(::SetWindowLongPtrW(ToHwnd(window), index, value));
 }
 

@@ -14,6 +14,7 @@ class Win32Desktop : public Desktop {
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
   std::string ModuleFileName() override;
+  void SetUnhandledExceptionFilter(std::function<void()> handler) override;
   bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) override;
   bool UnregisterHotKey(WindowHandle window, int id) override;
   unsigned MapVirtualKeyA(unsigned code, unsigned mapType) override;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/win32/Cp932.h"
+#include "platform/win32/Responsive.h"
 #include "platform/win32/Win32Desktop.h"
 #include "settings/ShiftJis.h"
 
@@ -88,21 +89,31 @@ bool Win32Desktop::SetWindowPlacement(WindowHandle window, const TWindowPlacemen
   p.ptMinPosition = {placement.MinPosition.X, placement.MinPosition.Y};
   p.ptMaxPosition = {placement.MaxPosition.X, placement.MaxPosition.Y};
   p.rcNormalPosition = ToRect(placement.NormalPosition);
+  // A window that does not answer is refused; the caller moves it on its own then.
+  if (!WindowAnswers(ToHwnd(window))) return false;
   return ::SetWindowPlacement(ToHwnd(window), &p);
 }
 
 bool Win32Desktop::MoveWindow(WindowHandle window, int x, int y, int width, int height,
                               bool repaint) {
-  return ::MoveWindow(ToHwnd(window), x, y, width, height, repaint ? TRUE : FALSE);
+  HWND hwnd = ToHwnd(window);
+  if (WindowAnswers(hwnd)) return ::MoveWindow(hwnd, x, y, width, height, repaint ? TRUE : FALSE);
+  // Posted instead of sent: the window moves when its program answers again.
+  return ::SetWindowPos(hwnd, nullptr, x, y, width, height,
+                        SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
 }
 
 bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                                 int cy, unsigned flags) {
-  return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
+  HWND hwnd = ToHwnd(window);
+  if (!WindowAnswers(hwnd)) flags |= SWP_ASYNCWINDOWPOS;
+  return ::SetWindowPos(hwnd, ToHwnd(insertAfter), x, y, cx, cy, flags);
 }
 
 bool Win32Desktop::ShowWindow(WindowHandle window, int command) {
-  return ::ShowWindow(ToHwnd(window), command);
+  HWND hwnd = ToHwnd(window);
+  if (!WindowAnswers(hwnd)) return ::ShowWindowAsync(hwnd, command);
+  return ::ShowWindow(hwnd, command);
 }
 
 bool Win32Desktop::SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey,
