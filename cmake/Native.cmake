@@ -1,4 +1,8 @@
 # Native build: the logic with SimDesktop and the headless toolkit, unit tests, benchmarks.
+if(TW_FUZZ)
+  include(${CMAKE_SOURCE_DIR}/cmake/Fuzz.cmake)
+  return()
+endif()
 find_package(GTest REQUIRED)
 find_package(benchmark REQUIRED)
 find_package(Threads REQUIRED)

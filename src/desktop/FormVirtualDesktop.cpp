@@ -1,23 +1,146 @@
 #include "desktop/FormVirtualDesktop.h"
 
 #include "desktop/FrameGeometry.h"
+#include "general/ForceForeground.h"
+#include "settings/CustomOption.h"
+#include "settings/PagerPlacement.h"
+#include "shell/OptionDlg.h"
 #include "shell/Program.h"
+
+namespace {
+
+// Messages after which the pager takes its bounds and redraws.
+constexpr unsigned kWmMove = 0x0003;
+constexpr unsigned kWmSize = 0x0005;
+constexpr unsigned kWmPaint = 0x000F;
+constexpr unsigned kWmEraseBkgnd = 0x0014;
+
+}  // namespace
 
 TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
     : TForm(program.Application, "FormVirtualDesktop"),
       CVirtualScreen(program.Platform, program.OptionSettings),
       program_(program) {
+  // A sizable tool window without a caption, above every ordinary window.
   BorderStyle = TBorderStyle::SizeToolWin;
   BorderIcons = false;
   FormStyle = TFormStyle::StayOnTop;
   SetBounds(0, 0, 80, 160);
+
+  PopupMenu1 = Create<TPopupMenu>(this, "PopupMenu1");
+  ImageFrame = Create<TImage>(this, "ImageFrame");
+  ImageFrame->SetParent(this);
+  ImageFrame->PopupMenu = PopupMenu1;
+  ImageFrame->OnMouseDown = [this](TComponent&, TMouseButton button, TShiftState, int x, int y) {
+    ImageFrameMouseDown(button, x, y);
+  };
+  ImageFrame->OnMouseMove = [this](TComponent&, TShiftState, int x, int y) {
+    ImageFrameMouseMove(x, y);
+  };
+  ImageFrame->OnMouseUp = [this](TComponent&, TMouseButton button, TShiftState, int x, int y) {
+    ImageFrameMouseUp(button, x, y);
+  };
+  ImageFrame->OnMouseEnter = [this](TComponent&) { ImageFrameMouseEnter(); };
+  ImageFrame->OnMouseLeave = [this](TComponent&) { FormResize(); };
+  Timer1 = Create<TTimer>(this, "Timer1");
+  Timer1->SetEnabled(false);
+  Timer1->SetInterval(50);
+  Timer1->OnTimer = [this](TComponent&) { Timer1Timer(); };
+
+  OnShow = [this](TComponent&) {
+    if (shown_) return;  // shown again while visible: nothing new to show
+    shown_ = true;
+    FormShow();
+  };
+  OnClose = [this](TComponent&) { shown_ = false; };
+  // The application's deactivation is the pager's: it starts the inactive animation.
+  previousDeactivate_ = program_.Application.OnDeactivate;
+  program_.Application.OnDeactivate = [this] {
+    if (previousDeactivate_) previousDeactivate_();
+    ApplicationEvents1Deactivate();
+  };
+
+  // The bitmap is as large as the screen; the pager shows its top-left part.
+  ImageFrame->SetBitmapSize(ScreenSize.Width, ScreenSize.Height);
+  LoadPlacement();
+}
+
+TFormVirtualDesktop::~TFormVirtualDesktop() {
+  program_.Application.OnDeactivate = previousDeactivate_;
+}
+
+int TFormVirtualDesktop::Setting(const char* key) const {
+  return program_.OptionSettings[key].IntValue();
+}
+
+void TFormVirtualDesktop::LoadPlacement() {
+  CPagerPlacement placement{Left(), Top(), Width(), Height()};
+  LoadPagerPlacement(program_.SettingsPath, placement);
+  SetBounds(placement.Left, placement.Top, placement.Width, placement.Height);
   FullBounds = {Left(), Top(), Left() + Width(), Top() + Height()};
-  OnShow = [this](TComponent&) { FormShow(); };
+}
+
+bool TFormVirtualDesktop::SavePlacement() {
+  return SavePagerPlacement(program_.SettingsPath, {Left(), Top(), Width(), Height()});
 }
 
 void TFormVirtualDesktop::FormShow() {
+  CopyTrayMenu();
+  RemoveTransparency();
+  WindowHandle pager = PagerWindow();
+  ForceForeground(desktop_, pager);
+  desktop_.SetWindowPos(pager, win::HwndTopMost, 0, 0, 0, 0, win::SwpNoMove | win::SwpNoSize);
+  AlignImage();
   RefreshWindowList();
   DrawPager();
+}
+
+void TFormVirtualDesktop::CopyTrayMenu() {
+  std::vector<TMenuItem*> old;
+  old.swap(PopupMenu1->Items);
+  for (TMenuItem* item : old) delete item;
+  if (!program_.OptionDlg) return;
+  for (TMenuItem* original : program_.OptionDlg->PopupMenuContext->Items) {
+    auto* copy = Create<TMenuItem>(this, original->Name());
+    copy->SetCaption(original->Caption());
+    copy->SetVisible(original->Visible());
+    copy->SetChecked(original->Checked());
+    copy->AutoCheck = original->AutoCheck;
+    // Choosing the copy chooses the tray's item: its handler reads the tray item's check
+    // mark, which a handler run for the copy would leave as it was.
+    copy->OnClick = [original](TComponent& sender) {
+      original->Click();
+      static_cast<TMenuItem&>(sender).SetChecked(original->Checked());
+    };
+    PopupMenu1->Items.push_back(copy);
+  }
+}
+
+void TFormVirtualDesktop::FormResize() {
+  if (AnimationStep == -1)
+    FullBounds = {Left(), Top(), Left() + Width(), Top() + Height()};
+  else
+    KeepOnTop();
+  AlignImage();
+  DrawPager();
+}
+
+void TFormVirtualDesktop::AlignImage() {
+  if (ImageFrame->Left() != 0 || ImageFrame->Top() != 0 || ImageFrame->Width() != ClientWidth() ||
+      ImageFrame->Height() != ClientHeight())
+    ImageFrame->SetBounds(0, 0, ClientWidth(), ClientHeight());
+}
+
+bool TFormVirtualDesktop::HandleMessage(unsigned message, std::uintptr_t, std::intptr_t,
+                                        std::intptr_t& result) {
+  if (message == kWmEraseBkgnd) {
+    // The image covers the whole client area; erasing under it first would flicker.
+    result = 1;
+    return true;
+  }
+  // Moves count as well: a pager dragged elsewhere shrinks and expands where it now is.
+  if (message == kWmSize || message == kWmPaint || message == kWmMove) FormResize();
+  return false;  // the default handling still paints and sizes
 }
 
 WindowHandle TFormVirtualDesktop::PagerWindow() {
@@ -29,12 +152,15 @@ bool TFormVirtualDesktop::StartupPending() {
   return static_cast<bool>(program_.Application.OnIdle);
 }
 
-void TFormVirtualDesktop::MakePagerOpaque() {
-  // Full size again across the strip, as recorded when it was last expanded.
-  if (program_.OptionSettings["VirtualDesktop"].IntValue() == StripHorizontal)
+void TFormVirtualDesktop::RestoreShrinkAxis() {
+  const int strip = Setting("VirtualDesktop");
+  if (strip == StripHorizontal)
     SetBounds(Left(), FullBounds.Top, Width(), FullBounds.Height());
-  else
+  else if (strip == StripVertical)
     SetBounds(FullBounds.Left, Top(), FullBounds.Width(), Height());
+}
+
+void TFormVirtualDesktop::RemoveTransparency() {
   WindowHandle pager = PagerWindow();
   if (pager == 0) return;
   long exStyle = desktop_.GetWindowLongA(pager, win::GwlExStyle);
@@ -42,6 +168,39 @@ void TFormVirtualDesktop::MakePagerOpaque() {
   desktop_.SetLayeredWindowAttributes(pager, 0, 0, 0);
 }
 
-void TFormVirtualDesktop::DrawPager() {}
+void TFormVirtualDesktop::SetTransparency(std::uint8_t alpha) {
+  WindowHandle pager = PagerWindow();
+  if (pager == 0) return;
+  long exStyle = desktop_.GetWindowLongA(pager, win::GwlExStyle);
+  desktop_.SetWindowLongA(pager, win::GwlExStyle, exStyle | win::WsExLayered);
+  desktop_.SetLayeredWindowAttributes(pager, 0, alpha, win::LwaAlpha);
+}
 
-void TFormVirtualDesktop::StartInactiveAnimation() {}
+void TFormVirtualDesktop::KeepOnTop() {
+  // Without SWP_NOACTIVATE the call would also activate the pager, taking the foreground
+  // from the program the user just went to.
+  desktop_.SetWindowPos(PagerWindow(), win::HwndTopMost, 0, 0, 0, 0,
+                        win::SwpNoMove | win::SwpNoSize | win::SwpNoActivate);
+}
+
+void TFormVirtualDesktop::MakePagerOpaque() {
+  // Full size again across the strip, as recorded when it was last expanded.
+  RestoreShrinkAxis();
+  RemoveTransparency();
+}
+
+CPagerScale TFormVirtualDesktop::Scale() const {
+  return {ScreenSize, CellSize, {ClientWidth(), ClientHeight()}, Setting("VirtualDesktopCount")};
+}
+
+TRect TFormVirtualDesktop::VirtualToPager(const TRect& r) const {
+  return ::VirtualToPager(r, Scale());
+}
+
+TRect TFormVirtualDesktop::PagerToVirtual(const TRect& p) const {
+  return ::PagerToVirtual(p, Scale());
+}
+
+TRect TFormVirtualDesktop::PagerRectOf(const TRect& bounds) const {
+  return VirtualToPager(OffsetByFrames(bounds, FrameStep, CurrentFrame));
+}

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 using WindowHandle = std::uintptr_t;  // an HWND; 0 is no window
 using KernelHandle = std::uintptr_t;  // a HANDLE; 0 is none
@@ -93,6 +94,9 @@ constexpr unsigned LwaAlpha = 2;
 // GetDeviceCaps indexes.
 constexpr int HorzRes = 8;
 constexpr int VertRes = 10;
+// Starting the system's move of a window as if its caption had been grabbed.
+constexpr unsigned WmNcLButtonDown = 0x00A1;
+constexpr std::uintptr_t HtCaption = 2;
 }  // namespace win
 
 class Desktop {
@@ -152,6 +156,13 @@ class Desktop {
   // GetDeviceCaps of the screen, GetDC(GetDesktopWindow()): HORZRES, VERTRES.
   virtual int GetDeviceCaps(int index) = 0;
 
+  // The pointer: ClipCursor keeps it inside `rect` (screen coordinates; null frees it);
+  // ReleaseCapture ends the mouse capture of this thread's window.
+  virtual bool ClipCursor(const TRect* rect) = 0;
+  virtual bool ReleaseCapture() = 0;
+  virtual bool PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam) = 0;
+
   // The hook library: notifications go to `target`; `snappingKey` 0 none, 1 Shift,
   // 2 Ctrl, 3 Alt.
   virtual bool StartHook(WindowHandle target, int snappingKey) = 0;
@@ -171,6 +182,16 @@ class Desktop {
 
   // Full path of the program's own executable.
   virtual std::string ModuleFileName() = 0;
+
+  // The version resource of a file. GetFileVersionInfoSizeA gives its size (0: none);
+  // GetFileVersionInfoA reads it into `block`, which only VerQueryValueA interprets. A
+  // string value ("\StringFileInfo\041103a4\ProductName") arrives as its text
+  // (code page 932, no terminating zero), "\VarFileInfo\Translation" as its bytes.
+  virtual unsigned GetFileVersionInfoSizeA(const std::string& path) = 0;
+  virtual bool GetFileVersionInfoA(const std::string& path, unsigned size,
+                                   std::vector<std::uint8_t>& block) = 0;
+  virtual bool VerQueryValueA(const std::vector<std::uint8_t>& block, const std::string& subBlock,
+                              std::string& value) = 0;
 
   // Runs `handler` once when the process is about to die of an unhandled exception (a
   // crash, or a C++ exception nobody caught), before it ends; an empty handler removes it.

@@ -1,10 +1,15 @@
 #pragma once
 // The options dialog. Besides editing the settings, its window is the one that receives
-// the global hot keys and the hook library's notifications, and it owns the tray menu.
+// the global hot keys and the hook library's notifications, and it owns the tray icon and
+// its menu.
+#include "toolkit/ComCtrls.h"
 #include "toolkit/Forms.h"
+#include "toolkit/Grids.h"
 #include "toolkit/Menus.h"
+#include "toolkit/TrayIcon.h"
 
 class Program;
+class CGridOption;
 
 class TOptionDlg : public TForm {
  public:
@@ -13,10 +18,33 @@ class TOptionDlg : public TForm {
 
   // Runs once at the first idle moment: loads the settings and starts the resident work.
   void IdleStart(bool& done);
-  // Ends the program: everything the resident work started is undone first.
-  void MenuItemExitClick(TComponent& sender);
+
+  // The tray menu. Options: the dialog, modal, with hot keys and hook off meanwhile; while
+  // it is open already, it comes to the front instead.
+  void MenuItemOptionClick(TComponent& sender);
+  void MenuItemVirtualDesktopSaveSizeClick(TComponent& sender);
   // Fixes or frees the pager's position, and stores the choice at once.
   void MenuItemVirtualDesktopFixedClick(TComponent& sender);
+  void MenuItemAboutClick(TComponent& sender);
+  // Ends the program: everything the resident work started is undone first. While the
+  // dialog is open it closes as with Cancel, and the program ends after that.
+  void MenuItemExitClick(TComponent& sender);
+
+  // The grids of the two lists and their menu.
+  void DrawGridCommandDrawCell(TComponent& sender, int col, int row, const TRect& rect,
+                               TGridDrawState state);
+  void DrawGridWatchingDrawCell(TComponent& sender, int col, int row, const TRect& rect,
+                                TGridDrawState state);
+  void DrawGridCommandMouseDown(TComponent& sender, TMouseButton button, TShiftState shift, int x,
+                                int y);
+  void DrawGridWatchingMouseDown(TComponent& sender, TMouseButton button, TShiftState shift, int x,
+                                 int y);
+  void PopupMenuGridPopup(TComponent& sender);
+  // Shared by the five grid menu items (by their Tag) and a double click in a grid.
+  void MenuItemClick(TComponent& sender);
+  // Greys out the virtual-screen settings at once while they are not used.
+  void RadioGroupVirtualDesktopClick(TComponent& sender);
+
   // The window's messages: hot keys, the hook library's notices, the end of the session.
   bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                      std::intptr_t& result) override;
@@ -35,22 +63,52 @@ class TOptionDlg : public TForm {
   // Numeric fields take only the digits and backspace.
   static void EditAllowOnlyDigit(TComponent& sender, char16_t& key);
 
-  TButton* OKBtn;
-  TButton* CancelBtn;
+  TPageControl* PageControl1;
+  TTabSheet* TabSheet1;
+  TGroupBox* GroupBox1;
   TLabeledEdit* LabeledEditHotKeyTranslucent;
   TLabeledEdit* LabeledEditTranslucentAlpha;
+  TLabel* Label1;
   TLabeledEdit* LabeledEditHotKeyGetInfo;
+  TGroupBox* GroupBox2;
+  TLabel* Label5;
   TComboBox* ComboBoxSnappingKey;
+
+  TTabSheet* TabSheet2;
   TRadioGroup* RadioGroupVirtualDesktop;
+  TGroupBox* GroupBoxVirtualDesktop;
   TLabeledEdit* LabeledEditVirtualDesktopCount;
+  TLabel* Label2;
   TLabeledEdit* LabeledEditVirtualDesktopInitialFrame;
+  TLabel* Label3;
   TLabeledEdit* LabeledEditVirtualDesktopMiniWidth;
+  TLabel* Label4;
   TRadioGroup* RadioGroupVirtualDesktopInactive;
+
+  TTabSheet* TabSheet3;
+  TGroupBox* GroupBox3;
   TLabeledEdit* LabeledEditVirtualDesktopHotKeyUp;
   TLabeledEdit* LabeledEditVirtualDesktopHotKeyDown;
   TLabeledEdit* LabeledEditVirtualDesktopHotKeyLeft;
   TLabeledEdit* LabeledEditVirtualDesktopHotKeyRight;
+  TGroupBox* GroupBox4;
   TCheckBox* CheckBoxVirtualDesktopMoveActiveFrame;
+
+  TTabSheet* TabSheet4;
+  TDrawGrid* DrawGridCommand;
+  TTabSheet* TabSheet5;
+  TDrawGrid* DrawGridWatching;
+
+  TButton* OKBtn;
+  TButton* CancelBtn;
+
+  TPopupMenu* PopupMenuGrid;
+  TMenuItem* MenuItemAdd;
+  TMenuItem* MenuItemRemove;
+  TMenuItem* MenuItemEdit;
+  TMenuItem* N1;
+  TMenuItem* MenuItemUp;
+  TMenuItem* MenuItemDown;
 
   TPopupMenu* PopupMenuContext;
   TMenuItem* MenuItemOption;
@@ -59,13 +117,34 @@ class TOptionDlg : public TForm {
   TMenuItem* MenuItemAbout;
   TMenuItem* MenuItemExit;
 
+  TTrayIcon* TrayIcon1;
+
+  // The grid the grid menu and double clicks act on, with its list (null until a grid is
+  // first used).
+  TDrawGrid* GridTarget() const { return gridTarget_; }
+  CGridOption* ListTarget() const { return listTarget_; }
+
  private:
+  // OptionDlgLayout.cpp: every control, menu and the tray icon, with their handlers.
   void CreateControls();
   void FormCreate();
   void FormCloseQuery(TComponent& sender, bool& canClose);
-  TLabeledEdit* AddLabeledEdit(const char* name, const char* label, const char* text,
-                               bool digitsOnly);
-  TMenuItem* AddMenuItem(const char* name, const char* caption);
+  TLabeledEdit* AddLabeledEdit(TControl* parent, const char* name, const char* label,
+                               const char* text, bool digitsOnly);
+  TMenuItem* AddMenuItem(TPopupMenu* menu, const char* name, const char* caption, int tag);
+
+  // The list shown in a grid.
+  CGridOption& ListOf(const TDrawGrid& grid);
+  // A row for each entry below the header, and one empty row for an empty list.
+  void ShowRowCount(TDrawGrid& grid);
+  void DrawListCell(TDrawGrid& grid, int col, int row, const TRect& rect);
+  // The grid of the tab in view becomes the target, whatever was pressed last.
+  void TargetVisibleGrid();
+  void Shutdown();
 
   Program& program_;
+  TDrawGrid* gridTarget_ = nullptr;
+  CGridOption* listTarget_ = nullptr;
+  // The tray menu chose exit while the dialog was open.
+  bool exitWhenClosed_ = false;
 };

@@ -5,13 +5,16 @@
 
 #include "platform/Desktop.h"
 #include "toolkit/Control.h"
+#include "toolkit/Graphics.h"
 #include "toolkit/StdCtrls.h"
 
 class TApplication;
 class TForm;
 class TMenuItem;
 class TPopupMenu;
+class TTimer;
 class TOpenDialog;
+class TTrayIcon;
 
 // Flags of MessageBox, with the Windows values.
 namespace mb {
@@ -62,9 +65,19 @@ class ToolkitBackend {
   // chose, or null. The caller runs the item's Click.
   virtual TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) = 0;
 
+  // Adds, changes or removes the icon in the notification area as the object now says
+  // (shown while it is visible). A backend without a notification area keeps nothing.
+  virtual void UpdateTrayIcon(TTrayIcon&) {}
+
   // The file-open dialog, modal; on a choice sets dialog.FileName and returns true.
   virtual bool OpenFileDialog(TOpenDialog& dialog) = 0;
 
   // A modal message box owned by the active form; returns the button id.
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+
+  // The surface an image's canvas draws on; null when the backend shows no images.
+  virtual std::unique_ptr<TCanvasDevice> CreateCanvasDevice() { return nullptr; }
+  // Starts (again, counting afresh) or stops the timer's ticks; a timer that goes is
+  // stopped first. A backend without a clock leaves the ticks to the caller of Tick.
+  virtual void ApplyTimer(TTimer&, bool /*running*/) {}
 };

@@ -43,13 +43,17 @@ class TEdit : public TCustomEdit {
   std::string ClassName() const override { return "TEdit"; }
 };
 
-// An edit with a caption label above it.
+enum class TLabelPosition { Above, Left };
+
+// An edit with a caption label above it (or to its left).
 class TLabeledEdit : public TCustomEdit {
  public:
   using TCustomEdit::TCustomEdit;
   std::string ClassName() const override { return "TLabeledEdit"; }
   const std::string& LabelCaption() const { return labelCaption_; }
   void SetLabelCaption(const std::string& caption);
+  // Design-time: where the label sits, set before the form is shown.
+  TLabelPosition LabelPosition = TLabelPosition::Above;
 
  private:
   std::string labelCaption_;

@@ -71,6 +71,8 @@ void TWatchingDlg::CreateControls() {
   LabeledEditFramePosition =
       Place<TLabeledEdit>(this, GroupBoxFrame, "LabeledEditFramePosition", 50, 12, 60, 21);
   digits(LabeledEditFramePosition, t::FramePosition, "1");
+  // The group is one line high: the label goes beside the edit.
+  LabeledEditFramePosition->LabelPosition = TLabelPosition::Left;
   Label3 = Place<TLabel>(this, GroupBoxFrame, "Label3", 118, 16, 0, 0);
   Label3->SetCaption(t::FrameRange);
 

@@ -193,3 +193,27 @@ void SimDesktop::SetUnhandledExceptionFilter(std::function<void()> handler) {
   Log(handler ? "SetUnhandledExceptionFilter(set)" : "SetUnhandledExceptionFilter(none)");
   CrashHandler = std::move(handler);
 }
+
+bool SimDesktop::ClipCursor(const TRect* rect) {
+  if (rect) {
+    Log("ClipCursor(" + std::to_string(rect->Left) + "," + std::to_string(rect->Top) + "," +
+        std::to_string(rect->Right) + "," + std::to_string(rect->Bottom) + ")");
+    CursorClip = *rect;
+  } else {
+    Log("ClipCursor(NULL)");
+    CursorClip.reset();
+  }
+  return true;
+}
+
+bool SimDesktop::ReleaseCapture() {
+  Log("ReleaseCapture()");
+  return true;
+}
+
+bool SimDesktop::PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) {
+  Log("PostMessageA(" + std::to_string(window) + "," + std::to_string(message) + "," +
+      std::to_string(wParam) + "," + std::to_string(lParam) + ")");
+  return Find(window) != nullptr;
+}

@@ -3,6 +3,7 @@
 // on and logs every call it receives, so a test can check the order of the calls.
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -66,6 +67,8 @@ class SimDesktop : public Desktop {
   bool HookStarted = false;
   WindowHandle HookTarget = 0;
   int HookSnappingKey = 0;
+  // Where ClipCursor keeps the pointer; empty while it is free.
+  std::optional<TRect> CursorClip;
 
   // Top-level windows, top of the Z-order first. A window put straight into `Windows`
   // joins at the bottom when the windows are next enumerated.
@@ -86,6 +89,11 @@ class SimDesktop : public Desktop {
   // GetWindowPlacement of a foreign window reports the window rectangle as the normal
   // one, with no iconic or maximized position (Wine).
   bool ReportForeignPlacementAsWine = false;
+  // The version resource of the executable: each value under the sub-block VerQueryValue
+  // finds it by, e.g. "\\VarFileInfo\\Translation" (its bytes) and
+  // "\\StringFileInfo\\041103a4\\ProductName" (its text). Empty: the file has none.
+  std::map<std::string, std::string> VersionResource;
+  bool VersionReadFails = false;  // GetFileVersionInfoA fails although there is one
 
   // Adds a window (or gives an existing handle its state) and returns its handle. A new
   // window goes to the bottom of the Z-order, so windows enumerate in the order added.
@@ -110,6 +118,11 @@ class SimDesktop : public Desktop {
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
   std::string ModuleFileName() override;
+  unsigned GetFileVersionInfoSizeA(const std::string& path) override;
+  bool GetFileVersionInfoA(const std::string& path, unsigned size,
+                           std::vector<std::uint8_t>& block) override;
+  bool VerQueryValueA(const std::vector<std::uint8_t>& block, const std::string& subBlock,
+                      std::string& value) override;
   void SetUnhandledExceptionFilter(std::function<void()> handler) override;
   // What the program registered to run when it crashes.
   std::function<void()> CrashHandler;
@@ -139,6 +152,10 @@ class SimDesktop : public Desktop {
   bool GetForegroundLockTimeout(unsigned& timeout) override;
   bool SetForegroundLockTimeout(unsigned timeout) override;
   int GetDeviceCaps(int index) override;
+  bool ClipCursor(const TRect* rect) override;
+  bool ReleaseCapture() override;
+  bool PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                    std::intptr_t lParam) override;
 
  private:
   void Log(std::string call);

@@ -104,3 +104,18 @@ bool Win32Desktop::CreateProcessA(const std::string& commandLine, unsigned creat
   info.ThreadId = process.dwThreadId;
   return true;
 }
+
+bool Win32Desktop::ClipCursor(const TRect* rect) {
+  if (!rect) return ::ClipCursor(nullptr);
+  RECT clip{rect->Left, rect->Top, rect->Right, rect->Bottom};
+  return ::ClipCursor(&clip);
+}
+
+bool Win32Desktop::ReleaseCapture() {
+  return ::ReleaseCapture();
+}
+
+bool Win32Desktop::PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
+  return ::PostMessageW(ToHwnd(window), message, wParam, lParam);
+}

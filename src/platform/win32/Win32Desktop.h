@@ -14,6 +14,12 @@ class Win32Desktop : public Desktop {
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
   std::string ModuleFileName() override;
+  // The version resource (Win32Version.cpp).
+  unsigned GetFileVersionInfoSizeA(const std::string& path) override;
+  bool GetFileVersionInfoA(const std::string& path, unsigned size,
+                           std::vector<std::uint8_t>& block) override;
+  bool VerQueryValueA(const std::vector<std::uint8_t>& block, const std::string& subBlock,
+                      std::string& value) override;
   void SetUnhandledExceptionFilter(std::function<void()> handler) override;
   bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) override;
   bool UnregisterHotKey(WindowHandle window, int id) override;
@@ -42,4 +48,8 @@ class Win32Desktop : public Desktop {
   bool GetForegroundLockTimeout(unsigned& timeout) override;
   bool SetForegroundLockTimeout(unsigned timeout) override;
   int GetDeviceCaps(int index) override;
+  bool ClipCursor(const TRect* rect) override;
+  bool ReleaseCapture() override;
+  bool PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                    std::intptr_t lParam) override;
 };

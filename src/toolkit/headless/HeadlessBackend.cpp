@@ -3,6 +3,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/Menus.h"
 #include "toolkit/OpenDialog.h"
+#include "toolkit/headless/HeadlessCanvas.h"
 
 namespace {
 constexpr WindowHandle kApplicationHandle = 0x10000;
@@ -108,4 +109,8 @@ bool HeadlessBackend::OpenFileDialog(TOpenDialog& dialog) {
   if (chosen.empty()) return false;
   dialog.FileName = chosen;
   return true;
+}
+
+std::unique_ptr<TCanvasDevice> HeadlessBackend::CreateCanvasDevice() {
+  return std::make_unique<HeadlessCanvas>();
 }

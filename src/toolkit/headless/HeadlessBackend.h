@@ -58,6 +58,8 @@ class HeadlessBackend : public ToolkitBackend {
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) override;
   bool OpenFileDialog(TOpenDialog& dialog) override;
+  // A HeadlessCanvas: it records what is drawn.
+  std::unique_ptr<TCanvasDevice> CreateCanvasDevice() override;
 
  private:
   void RealizeTree(TControl& control);

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/win32/ControlEvents.h"
 #include "toolkit/win32/Cp932.h"
+#include "toolkit/win32/ExtraControls.h"
 #include "toolkit/win32/FormFont.h"
+#include "toolkit/win32/ImageWindow.h"
 #include "toolkit/win32/RadioLayout.h"
 
 namespace win32tk {
@@ -153,7 +156,11 @@ void PlaceOne(ControlPeer& peer) {
     case ControlKind::LabeledEdit: {
       const SIZE size =
           MeasureText(font, ToWide(static_cast<const TLabeledEdit&>(control).LabelCaption()));
-      Move(peer.label, at.x, at.y - size.cy - kLabelSpacing, size.cx, size.cy);
+      if (static_cast<const TLabeledEdit&>(control).LabelPosition == TLabelPosition::Left)
+        Move(peer.label, at.x - size.cx - kLabelSpacing, at.y + (control.Height() - size.cy) / 2,
+             size.cx, size.cy);
+      else
+        Move(peer.label, at.x, at.y - size.cy - kLabelSpacing, size.cx, size.cy);
       Move(peer.window, at.x, at.y, control.Width(), control.Height());
       break;
     }
@@ -225,7 +232,8 @@ ControlKind KindOf(const TControl& control) {
   if (dynamic_cast<const TButton*>(c)) return ControlKind::Button;
   if (dynamic_cast<const TLabel*>(c)) return ControlKind::Label;
   if (dynamic_cast<const TGroupBox*>(c)) return ControlKind::GroupBox;
-  return ControlKind::Windowless;
+  if (dynamic_cast<const TImage*>(c)) return ControlKind::Image;
+  return ExtraKindOf(control);
 }
 
 HWND CreateControlWindows(ControlPeer& peer, HWND previous) {
@@ -270,16 +278,32 @@ HWND CreateControlWindows(ControlPeer& peer, HWND previous) {
       peer.window = MakeWindow(peer, 0, L"STATIC", caption, SS_LEFT | WS_GROUP);
       break;
     case ControlKind::GroupBox:
-      peer.window = MakeWindow(peer, 0, L"BUTTON", caption, BS_GROUPBOX | WS_GROUP);
+      // A check box on its top edge, a caption of its own, lies above it: the frame line
+      // must not be drawn through it.
+      peer.window =
+          MakeWindow(peer, 0, L"BUTTON", caption, BS_GROUPBOX | WS_GROUP | WS_CLIPSIBLINGS);
+      break;
+    case ControlKind::Image:
+      peer.window = CreateImageWindow(peer);  // handles its own mouse, takes no keys
+      break;
+    case ControlKind::PageControl:
+    case ControlKind::DrawGrid:
+    case ControlKind::Panel:
+    case ControlKind::IconImage:
+      peer.window = CreateExtraControlWindow(peer);
       break;
   }
   // Labels and group boxes take no input; the other windows report keys and focus.
   if (peer.window && peer.kind != ControlKind::Label && peer.kind != ControlKind::GroupBox &&
-      peer.kind != ControlKind::RadioGroup)
+      peer.kind != ControlKind::RadioGroup && peer.kind != ControlKind::Image)
     AttachControlEvents(peer, peer.window);
   ApplyTabStops(peer);
   PlaceOne(peer);
   ApplyState(peer);
+  if (LiesBeneath(peer.kind) && peer.window) {
+    SetWindowPos(peer.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return previous;
+  }
   return ChainAfter(peer.Windows(), previous);
 }
 
@@ -359,6 +383,7 @@ void UpdateControlWindows(ControlPeer& peer, TProperty what) {
       if (peer.kind == ControlKind::RadioGroup) PlaceOne(peer);
       break;
   }
+  UpdateExtraControl(peer, what);
 }
 
 void PlaceControl(ControlPeer& peer) {

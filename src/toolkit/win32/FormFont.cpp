@@ -1,10 +1,31 @@
 #include "toolkit/win32/FormFont.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <utility>
 
 #include "toolkit/win32/Cp932.h"
 
 namespace win32tk {
+
+namespace {
+
+// Whether the font draws Japanese text (a few kana and a kanji stand for it).
+bool HasJapaneseGlyphs(HFONT font) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return true;
+  HGDIOBJ old = SelectObject(dc, font);
+  const wchar_t probe[] = L"\x3042\x30a2\x6f22";
+  WORD glyphs[3] = {};
+  const DWORD done = GetGlyphIndicesW(dc, probe, 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return done == GDI_ERROR ||
+         std::none_of(std::begin(glyphs), std::end(glyphs), [](WORD g) { return g == 0xFFFF; });
+}
+
+}  // namespace
 
 FormFont CreateFormFont(const TFont& font) {
   if (!font.Name.empty()) {
@@ -19,7 +40,17 @@ FormFont CreateFormFont(const TFont& font) {
       spec.lfQuality = DEFAULT_QUALITY;
       spec.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
       face.copy(spec.lfFaceName, face.size());
-      if (HFONT made = CreateFontIndirectW(&spec)) return {made, true};
+      HFONT made = CreateFontIndirectW(&spec);
+      // The dialogs' texts are Japanese. Where the face is missing, the mapper's stand-in
+      // may lack the glyphs; then any face of the Japanese character set will do.
+      if (made && !HasJapaneseGlyphs(made)) {
+        spec.lfCharSet = SHIFTJIS_CHARSET;
+        if (HFONT japanese = CreateFontIndirectW(&spec)) {
+          if (HasJapaneseGlyphs(japanese)) std::swap(made, japanese);
+          DeleteObject(japanese);
+        }
+      }
+      if (made) return {made, true};
     }
   }
   return {static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), false};

@@ -2,6 +2,7 @@
 
 #include "toolkit/win32/ControlEvents.h"
 #include "toolkit/win32/Cp932.h"
+#include "toolkit/win32/ExtraControls.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/RoutedWindowProc.h"
 #include "toolkit/win32/WindowClasses.h"
@@ -146,6 +147,12 @@ LRESULT FormMessage(FormPeer& peer, HWND window, UINT message, WPARAM wParam, LP
   switch (message) {
     case WM_COMMAND:
       if (!peer.releasing && OnCommand(peer, wParam, lParam)) return 0;
+      break;
+    case WM_NOTIFY:
+      // The common controls (the page control's tabs) report this way.
+      if (!peer.releasing && lParam &&
+          ExtraControlNotify(peer, *reinterpret_cast<const NMHDR*>(lParam)))
+        return 0;
       break;
     case WM_CLOSE:
       // The title bar's close button, Alt+F4, or Esc in a memo.

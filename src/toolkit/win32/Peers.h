@@ -34,7 +34,12 @@ enum class ControlKind {
   ComboBox,
   Button,
   Label,
-  GroupBox
+  GroupBox,
+  Image,
+  PageControl,
+  DrawGrid,
+  Panel,
+  IconImage
 };
 
 inline bool IsEditKind(ControlKind kind) {

@@ -4,12 +4,15 @@
 #include "toolkit/win32/Cp932.h"
 #include "toolkit/win32/FormFont.h"
 #include "toolkit/win32/FormWindow.h"
+#include "toolkit/win32/GdiCanvas.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/Peers.h"
 #include "toolkit/win32/OpenFileDialog.h"
 #include "toolkit/win32/PopupMenu.h"
 #include "toolkit/win32/RoutedWindowProc.h"
+#include "toolkit/win32/TimerWindow.h"
+#include "toolkit/win32/TrayIconWindow.h"
 #include "toolkit/win32/WindowClasses.h"
 
 using namespace win32tk;
@@ -274,6 +277,11 @@ TModalResult Win32Backend::ShowModal(TForm& form) {
   modalTop_ = &state;
   peer->modal = &state;
 
+  // A dialog opened from another one is owned by it while it runs, and so stays in front
+  // of it, also of one that stays on top.
+  const LONG_PTR owner = GetWindowLongPtrW(window, GWLP_HWNDPARENT);
+  if (state.outer && state.outer->window && IsWindowVisible(state.outer->window))
+    SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(state.outer->window));
   WindowDisabler others(window);
   EnableWindow(window, TRUE);
   form.SetVisible(true);
@@ -289,6 +297,7 @@ TModalResult Win32Backend::ShowModal(TForm& form) {
     if (previousActive && previousActive != window && IsWindowVisible(previousActive))
       SetActiveWindow(previousActive);
     ShowWindow(peer->window, SW_HIDE);
+    SetWindowLongPtrW(peer->window, GWLP_HWNDPARENT, owner);
   }
   const TModalResult result = form.ModalResult();
   return result == mrNone ? mrCancel : result;
@@ -334,4 +343,20 @@ TMenuItem* Win32Backend::TrackPopupMenu(TPopupMenu& menu, int x, int y) {
 
 bool Win32Backend::OpenFileDialog(TOpenDialog& dialog) {
   return win32tk::RunOpenFileDialog(MessageBoxOwner(), dialog);
+}
+
+std::unique_ptr<TCanvasDevice> Win32Backend::CreateCanvasDevice() {
+  return std::make_unique<win32tk::GdiCanvas>();
+}
+
+void Win32Backend::ApplyTimer(TTimer& timer, bool running) {
+  if (!timers_) {
+    if (!running) return;
+    timers_ = std::make_unique<win32tk::TimerWindow>(instance_);
+  }
+  timers_->Apply(timer, running);
+}
+
+void Win32Backend::UpdateTrayIcon(TTrayIcon& icon) {
+  win32tk::UpdateTrayIconWindow(instance_, icon);
 }

@@ -18,6 +18,7 @@ namespace win32tk {
 struct FormPeer;
 struct ModalState;
 struct ApplicationWindow;
+class TimerWindow;
 }  // namespace win32tk
 
 class Win32Backend : public ToolkitBackend {
@@ -45,6 +46,11 @@ class Win32Backend : public ToolkitBackend {
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y) override;
   bool OpenFileDialog(TOpenDialog& dialog) override;
+  // A bitmap in memory, shown by the image's window.
+  std::unique_ptr<TCanvasDevice> CreateCanvasDevice() override;
+  void ApplyTimer(TTimer& timer, bool running) override;
+  // Shell_NotifyIcon, with a hidden window per icon for its messages.
+  void UpdateTrayIcon(TTrayIcon& icon) override;
 
  private:
   HWND RealizeSubtree(win32tk::FormPeer& form, TControl& control, HWND previous);
@@ -54,6 +60,7 @@ class Win32Backend : public ToolkitBackend {
   HINSTANCE instance_;
   std::unique_ptr<win32tk::ApplicationWindow> application_;
   win32tk::ModalState* modalTop_ = nullptr;  // innermost running modal loop
+  std::unique_ptr<win32tk::TimerWindow> timers_;  // made with the first timer started
 };
 
 // What the entry point creates the toolkit with.

@@ -1,0 +1,66 @@
+// The pager's picture: grey cells, the current one white, every window a yellow rectangle
+// (lime for the one in front) with the topmost drawn last, and a blue outline with the
+// lines between the cells. Drawn into the image's bitmap, which reaches the screen whole.
+#include "desktop/FormVirtualDesktop.h"
+#include "desktop/FrameGeometry.h"
+
+namespace {
+
+constexpr int kInactiveTransparent = 2;  // "VirtualDesktopInactive"
+
+// Clears the drawing guard however the drawing ends.
+struct GuardScope {
+  bool& flag;
+  explicit GuardScope(bool& f) : flag(f) { flag = true; }
+  ~GuardScope() { flag = false; }
+};
+
+}  // namespace
+
+void TFormVirtualDesktop::DrawPager() {
+  const int strip = Setting("VirtualDesktop");
+  const int count = Setting("VirtualDesktopCount");
+  if (strip == StripNone || drawing_ || count <= 0) return;
+  GuardScope guard(drawing_);
+
+  const TSize client{ClientWidth(), ClientHeight()};
+  FrameStep = FrameStepFor(strip, ScreenSize);
+  CellSize = CellSizeFor(strip, client, count);
+  FrameCells = LayoutCells(strip, client, count);
+
+  TCanvas& canvas = ImageFrame->Canvas();
+  canvas.Pen = {clWhite, TPenStyle::Solid};
+  canvas.Brush = {clGray, TBrushStyle::Solid};
+  canvas.Rectangle(0, 0, client.Width, client.Height);
+  canvas.Brush = {clWhite, TBrushStyle::Solid};
+  if (CurrentFrame >= 0 && CurrentFrame < static_cast<int>(FrameCells.size()))
+    canvas.Rectangle(FrameCells[CurrentFrame]);
+
+  if (AnimationStep == -1 || Setting("VirtualDesktopInactive") == kInactiveTransparent) {
+    canvas.Pen = {clBlack, TPenStyle::Solid};
+    // From the bottom of the Z-order up, so that the window in front is drawn last.
+    for (auto it = WindowList.rbegin(); it != WindowList.rend(); ++it) {
+      if (DragWindow && it->Handle == DragWindow->Handle) continue;
+      canvas.Brush = {it->Handle == LastForeground ? clLime : clYellow, TBrushStyle::Solid};
+      canvas.Rectangle(PagerRectOf(it->Bounds));
+    }
+  }
+  if (DragWindow) {
+    // The dragged window on top of all others.
+    canvas.Brush = {DragWindow->Handle == LastForeground ? clLime : clYellow, TBrushStyle::Solid};
+    canvas.Rectangle(DragRect);
+  }
+
+  canvas.Pen = {clBlue, TPenStyle::Solid};
+  canvas.Brush = {clWhite, TBrushStyle::Clear};
+  canvas.Rectangle(0, 0, client.Width, client.Height);
+  for (const CFrame& cell : FrameCells) {
+    if (strip == StripHorizontal) {
+      canvas.MoveTo(cell.Right, 0);
+      canvas.LineTo(cell.Right, client.Height);
+    } else {
+      canvas.MoveTo(0, cell.Bottom);
+      canvas.LineTo(client.Width, cell.Bottom);
+    }
+  }
+}

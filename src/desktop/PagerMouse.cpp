@@ -1,0 +1,72 @@
+// The pager under the mouse: a press on a window's rectangle picks the window up and the
+// pointer stays inside the pager until it is let go; the release drops it (into another
+// frame, too) and switches to the frame under the pointer. A press where no window is
+// drawn, followed by a move, lets the system move the pager unless its position is fixed.
+#include "desktop/FormVirtualDesktop.h"
+#include "desktop/FrameGeometry.h"
+
+void TFormVirtualDesktop::ImageFrameMouseDown(TMouseButton button, int x, int y) {
+  if (button != TMouseButton::Left || DragWindow) return;
+  PagerDragArmed = false;
+  RefreshWindowList();
+  DrawPager();
+  DragWindow.reset();
+
+  const TPoint at{x, y};
+  for (const CWindow& window : WindowList) {  // the window in front first
+    const TRect drawn = PagerRectOf(window.Bounds);
+    if (!ContainsInclusive(drawn, at)) continue;
+    DragWindow = window;
+    DragRect = drawn;
+    DragOrigin = at;
+    const TRect pager{Left(), Top(), Left() + Width(), Top() + Height()};
+    desktop_.ClipCursor(&pager);
+    return;
+  }
+  PagerDragArmed = true;
+}
+
+void TFormVirtualDesktop::ImageFrameMouseMove(int x, int y) {
+  if (Setting("VirtualDesktopFixed") == 0 && PagerDragArmed) {
+    // The system moves the pager as if its caption had been grabbed.
+    desktop_.ReleaseCapture();
+    desktop_.PostMessageA(PagerWindow(), win::WmNcLButtonDown, win::HtCaption, 0);
+    PagerDragArmed = false;
+  } else if (DragWindow) {
+    const TRect from = PagerRectOf(DragWindow->Bounds);
+    const int dx = x - DragOrigin.X;
+    const int dy = y - DragOrigin.Y;
+    DragRect = {from.Left + dx, from.Top + dy, from.Right + dx, from.Bottom + dy};
+    DrawPager();
+  }
+}
+
+void TFormVirtualDesktop::ImageFrameMouseUp(TMouseButton button, int x, int y) {
+  if (button != TMouseButton::Left) return;
+  // The press is over: a later move with no button held must not move the pager.
+  PagerDragArmed = false;
+  RefreshWindowList();
+  const TPoint at{x, y};
+  const int target = CellAt(FrameCells, at, CurrentFrame);
+
+  if (DragWindow && !(at == DragOrigin)) {
+    TRect r = OffsetByFrames(PagerToVirtual(DragRect), FrameStep, -CurrentFrame);
+    // Scaling back loses pixels; the window keeps its own size.
+    r.Right = r.Left + DragWindow->Bounds.Width();
+    r.Bottom = r.Top + DragWindow->Bounds.Height();
+    MoveWindowToFrame(DragWindow->Handle, r, -1);
+    for (CWindow& window : WindowList)
+      if (window.Handle == DragWindow->Handle) {
+        window.Bounds = r;
+        break;
+      }
+  }
+  SwitchToFrame(target);
+  // A press on a window, dropped or not, also activates it.
+  if (DragWindow) desktop_.SetForegroundWindow(DragWindow->Handle);
+
+  RefreshWindowList();
+  DragWindow.reset();
+  DrawPager();
+  desktop_.ClipCursor(nullptr);
+}

@@ -1,0 +1,90 @@
+// The tray icon's menu: the options dialog, the pager's geometry, the version box and the
+// end of the program.
+#include "commands/CommandDlg.h"
+#include "commands/HotKeyRegistration.h"
+#include "desktop/FormVirtualDesktop.h"
+#include "general/ForceForeground.h"
+#include "settings/SettingsFile.h"
+#include "shell/FormMain.h"
+#include "shell/OptionDlg.h"
+#include "shell/Program.h"
+#include "watching/AboutBox.h"
+#include "watching/WatchingDlg.h"
+
+void TOptionDlg::MenuItemOptionClick(TComponent&) {
+  // The tray menu stays usable while the dialog is open: then the dialog only comes to
+  // the front, as a second modal loop on the same form cannot run.
+  if (Modal()) {
+    ForceForeground(program_.Platform, Handle());
+    return;
+  }
+  COption& settings = program_.OptionSettings;
+  CCommandOption& commands = program_.CommandSettings;
+  // The dialog shows what the file holds, with both lists read again.
+  settings.Load();
+  ShowRowCount(*DrawGridCommand);
+  ShowRowCount(*DrawGridWatching);
+  // No hot key may fire while new ones are captured or the command list is edited; the
+  // count is the one before editing.
+  UnregisterAllHotKeys(program_.Platform, commands, Handle());
+  program_.Platform.EndHook();
+
+  if (ShowModal() != mrOk) {
+    // Cancel throws away every change made to the lists in the grids.
+    commands.Load();
+    program_.WatchingSettings.Load();
+  }
+  if (exitWhenClosed_) {
+    Shutdown();
+    return;
+  }
+  program_.Platform.StartHook(Handle(), settings["SnappingKey"].IntValue());
+  RegisterAllHotKeys(program_.Platform, settings, commands, Handle());
+  // Fewer virtual screens may have left the current one beyond the last.
+  program_.FormVirtualDesktop->ClampCurrentFrame();
+}
+
+void TOptionDlg::MenuItemVirtualDesktopSaveSizeClick(TComponent&) {
+  // Left, Top, Width and Height of section "VirtualDesktop", as the pager is now.
+  program_.FormVirtualDesktop->SavePlacement();
+}
+
+void TOptionDlg::MenuItemVirtualDesktopFixedClick(TComponent&) {
+  // The item has toggled its check mark already; the choice is stored at once, without
+  // the options dialog.
+  bool fixed = MenuItemVirtualDesktopFixed->Checked();
+  program_.OptionSettings["VirtualDesktopFixed"].SetIntValue(fixed ? 1 : 0);
+  WriteVirtualDesktopFixed(program_.SettingsPath, fixed);
+}
+
+void TOptionDlg::MenuItemAboutClick(TComponent&) {
+  TAboutBox& box = *program_.AboutBox;
+  if (box.Modal()) {
+    ForceForeground(program_.Platform, box.Handle());
+    return;
+  }
+  // Hot keys and the hook stay on meanwhile.
+  box.ShowModal();
+}
+
+void TOptionDlg::MenuItemExitClick(TComponent&) {
+  if (Modal()) {
+    // The dialog (and a dialog opened from it) closes as with Cancel; MenuItemOptionClick
+    // then ends the program, once the lists are reloaded and nothing runs above it.
+    exitWhenClosed_ = true;
+    for (TForm* form : std::initializer_list<TForm*>{
+             program_.AboutBox.get(), program_.CommandDlg.get(), program_.WatchingDlg.get()})
+      if (form->Modal()) form->CloseWith(mrCancel);
+    CloseWith(mrCancel);
+    return;
+  }
+  Shutdown();
+}
+
+void TOptionDlg::Shutdown() {
+  program_.FormVirtualDesktop->RestoreAllWindows();
+  UnregisterAllHotKeys(program_.Platform, program_.CommandSettings, Handle());
+  program_.Platform.EndHook();
+  TrayIcon1->SetVisible(false);
+  program_.FormMain->Close();
+}

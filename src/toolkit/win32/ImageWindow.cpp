@@ -1,0 +1,171 @@
+#include "toolkit/win32/ImageWindow.h"
+
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/win32/ControlEvents.h"
+#include "toolkit/win32/GdiCanvas.h"
+#include "toolkit/win32/Guard.h"
+#include "toolkit/win32/RoutedWindowProc.h"
+
+namespace win32tk {
+
+namespace {
+
+constexpr const wchar_t* kImageClass = L"TarnwickImage";
+
+// Window extra bytes: whether the pointer is being tracked for leaving, and the position
+// of the last button or move reported (valid when the second slot is 1).
+constexpr int kTracking = 0;
+constexpr int kHaveLast = sizeof(LONG_PTR);
+constexpr int kLastPosition = 2 * sizeof(LONG_PTR);
+constexpr int kExtraBytes = 3 * sizeof(LONG_PTR);
+
+TImage& ImageOf(ControlPeer& peer) {
+  return static_cast<TImage&>(*peer.control);
+}
+
+TApplication* AppOf(const ControlPeer& peer) {
+  return peer.form ? peer.form->form->Application() : nullptr;
+}
+
+int X(LPARAM lParam) {
+  return static_cast<short>(LOWORD(lParam));
+}
+int Y(LPARAM lParam) {
+  return static_cast<short>(HIWORD(lParam));
+}
+
+TMouseButton ButtonOf(UINT message) {
+  switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return TMouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return TMouseButton::Middle;
+    default:
+      return TMouseButton::Left;
+  }
+}
+
+void RememberPosition(HWND window, LPARAM lParam) {
+  SetWindowLongPtrW(window, kHaveLast, 1);
+  SetWindowLongPtrW(window, kLastPosition, static_cast<LONG_PTR>(lParam & 0xFFFFFFFF));
+}
+
+// The system also sends a move when nothing moved (after a click, when windows change
+// under the pointer); a handler must not take that for the user dragging.
+bool MovedSinceLast(HWND window, LPARAM lParam) {
+  return GetWindowLongPtrW(window, kHaveLast) == 0 ||
+         GetWindowLongPtrW(window, kLastPosition) != static_cast<LONG_PTR>(lParam & 0xFFFFFFFF);
+}
+
+void Paint(ControlPeer& peer, HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  auto* canvas = dynamic_cast<GdiCanvas*>(ImageOf(peer).Canvas().Device());
+  if (canvas)
+    canvas->PaintTo(dc, paint.rcPaint);
+  else
+    FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  EndPaint(window, &paint);
+}
+
+LRESULT ImageMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  TImage& image = ImageOf(peer);
+  TApplication* app = AppOf(peer);
+  switch (message) {
+    case WM_NCDESTROY:
+      if (auto* canvas = dynamic_cast<GdiCanvas*>(image.Canvas().Device()))
+        canvas->SetView(nullptr);
+      peer.Forget(window);
+      break;
+    case WM_ERASEBKGND:
+      return 1;  // the bitmap covers everything
+    case WM_PAINT:
+      Paint(peer, window);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (!GetWindowLongPtrW(window, kTracking)) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+        TrackMouseEvent(&track);
+        SetWindowLongPtrW(window, kTracking, 1);
+        Guarded(app, [&] { image.MouseEnter(); });
+        if (!IsWindow(window)) return 0;
+      }
+      if (!MovedSinceLast(window, lParam)) return 0;
+      RememberPosition(window, lParam);
+      Guarded(app, [&] { image.MouseMove(CurrentShiftState(), X(lParam), Y(lParam)); });
+      return 0;
+    case WM_MOUSELEAVE:
+      SetWindowLongPtrW(window, kTracking, 0);
+      SetWindowLongPtrW(window, kHaveLast, 0);
+      Guarded(app, [&] { image.MouseLeave(); });
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      RememberPosition(window, lParam);
+      // The left button's drag goes on when the pointer leaves the image.
+      if (message == WM_LBUTTONDOWN) SetCapture(window);
+      Guarded(app, [&] {
+        image.MouseDown(ButtonOf(message), CurrentShiftState(), X(lParam), Y(lParam));
+      });
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (message == WM_LBUTTONUP && GetCapture() == window) ReleaseCapture();
+      Guarded(app,
+              [&] { image.MouseUp(ButtonOf(message), CurrentShiftState(), X(lParam), Y(lParam)); });
+      if (!IsWindow(window)) return 0;
+      // The default handling of the right button's release asks for the context menu.
+      if (message == WM_RBUTTONUP) break;
+      return 0;
+    case WM_CONTEXTMENU: {
+      POINT at{X(lParam), Y(lParam)};
+      if (lParam == -1) GetCursorPos(&at);  // from the keyboard
+      Guarded(app, [&] { image.ContextPopup(at.x, at.y); });
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ImageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return RoutedWindowProc<ControlPeer, ImageMessage, DefWindowProcW>(window, message, wParam,
+                                                                     lParam);
+}
+
+void RegisterImageClass(HINSTANCE instance) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, kImageClass, &existing)) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = ImageWindowProc;
+  wc.cbWndExtra = kExtraBytes;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  wc.lpszClassName = kImageClass;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+HWND CreateImageWindow(ControlPeer& peer) {
+  FormPeer& form = *peer.form;
+  auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form.window, GWLP_HINSTANCE));
+  RegisterImageClass(instance);
+  const int id = form.nextId++;
+  HWND window =
+      CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, form.window,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, &peer);
+  if (!window) return nullptr;
+  if (auto* canvas = dynamic_cast<GdiCanvas*>(ImageOf(peer).Canvas().Device()))
+    canvas->SetView(window);
+  return window;
+}
+
+}  // namespace win32tk

@@ -1,0 +1,46 @@
+# How long a frame switch of 50 real windows takes under Wine: from the key strokes (sent
+# with SendInput) until every window stands a whole screen higher (Down) or back (Up),
+# five times each way. Prints the figures; speed is not asserted here.
+# timeout: 120
+
+ini=${TW_DIR}/tarnwick.ini
+printf '[Option]\r\nVirtualDesktop=1\r\n' >"${ini}"
+count=50
+
+count_shown() {
+  tw_driver find-window "$1" || return 1
+  [[ $(grep -c '^window .* visible=1 ' "${TW_LAST_RESULT}") == "$2" ]]
+}
+
+tw_driver_bg open-windows TwTiming "${count}" 110
+tw_wait_for 30 count_shown TwTiming "${count}" || fail "the ${count} windows did not appear"
+last=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}" | head -n 1)
+
+tw_start
+tw_wait_for 20 tw_driver hotkey-taken 7 0x28 || fail "the program did not register its hot keys"
+# An activation makes the program take its window list afresh.
+tw_driver activate "${last}" || fail "a window did not come to the front"
+sleep 1
+
+times=()
+for round in 1 2 3 4 5; do
+  for way in down up; do
+    if [[ ${way} == down ]]; then
+      tw_driver frame-switch-time 7 0x28 0 -768 10000 TwTiming ||
+        fail "round ${round}: not every window moved a screen up"
+    else
+      tw_driver frame-switch-time 7 0x26 0 768 10000 TwTiming ||
+        fail "round ${round}: not every window came back"
+    fi
+    [[ $(tw_result_value windows) == "${count}" ]] ||
+      fail "round ${round}: ${count} windows expected, $(tw_result_value windows) watched"
+    times+=("$(tw_result_value all-ms)")
+  done
+done
+sorted=$(printf '%s\n' "${times[@]}" | sort -g)
+median=$(awk '{ v[NR] = $1 } END { print (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2 }' \
+  <<<"${sorted}")
+tw_log "frame switch of ${count} windows, key strokes to every window in place (ms):" \
+  "${times[*]}"
+tw_log "median ${median} ms, min $(head -n 1 <<<"${sorted}") ms, max $(tail -n 1 <<<"${sorted}") ms"
+tw_stop

@@ -1,0 +1,93 @@
+// The pager as a window: its creation and placement, what showing it does, and its share
+// of the application's deactivation.
+#include "PagerTestSupport.h"
+#include "settings/PagerPlacement.h"
+
+namespace pager_test {
+namespace {
+
+using PagerFormTest = PagerTest;
+
+TRect BoundsOf(const TForm& form) {
+  return {form.Left(), form.Top(), form.Left() + form.Width(), form.Top() + form.Height()};
+}
+
+TEST(PagerPlacementTest, StartsAtTheDefaultsOrWhereTheFileSays) {
+  RunningProgram fresh;
+  fresh.Start();
+  EXPECT_EQ(BoundsOf(fresh.Pager()), (TRect{0, 0, 80, 160}));
+  EXPECT_EQ(fresh.Pager().FullBounds, (TRect{0, 0, 80, 160}));
+  EXPECT_EQ(fresh.Pager().ImageFrame->BitmapSize(), (TSize{1024, 768})) << "the screen's size";
+  EXPECT_FALSE(fresh.dir.Exists("tarnwick.ini")) << "reading writes nothing";
+
+  RunningProgram placed("[VirtualDesktop]\r\nLeft=900\r\nTop=40\r\nHeight=400\r\n");
+  placed.Start();
+  EXPECT_EQ(BoundsOf(placed.Pager()), (TRect{900, 40, 980, 440})) << "the width as designed";
+  EXPECT_EQ(placed.Pager().FullBounds, (TRect{900, 40, 980, 440}));
+}
+
+TEST(PagerPlacementTest, SavesTheBoundsAsTheyAreAndTheNextStartUsesThem) {
+  RunningProgram first;
+  first.Start();
+  TFormVirtualDesktop& pager = first.Pager();
+  pager.SetBounds(850, 30, 31, 400);  // shrunk at the moment of saving
+  ASSERT_TRUE(pager.SavePlacement());
+  CPagerPlacement read{};
+  LoadPagerPlacement(first.dir.File("tarnwick.ini"), read);
+  EXPECT_EQ(read.Left, 850);
+  EXPECT_EQ(read.Top, 30);
+  EXPECT_EQ(read.Width, 31);
+  EXPECT_EQ(read.Height, 400);
+
+  RunningProgram second(first.dir.Read("tarnwick.ini"));
+  second.Start();
+  EXPECT_EQ(BoundsOf(second.Pager()), (TRect{850, 30, 881, 430}));
+}
+
+TEST_F(PagerFormTest, ShowingMakesItOpaqueInFrontOnTopAndListsTheOtherWindows) {
+  WindowHandle w = Add(At(100, 100));
+  pager->Close();
+  PagerWindow().ExStyle |= win::WsExLayered;
+  run.desktop.Foreground = w;
+  run.desktop.ForegroundLockTimeout = 0;
+  run.desktop.Calls.clear();
+  Canvas().Shapes.clear();
+
+  pager->Show();
+  const std::string h = std::to_string(PagerHandle());
+  EXPECT_FALSE(PagerWindow().ExStyle & win::WsExLayered);
+  EXPECT_EQ(run.desktop.CallCount("SetLayeredWindowAttributes(" + h + ",0,0,0)"), 1);
+  EXPECT_EQ(run.desktop.Foreground, PagerHandle());
+  EXPECT_EQ(run.desktop.CallCount("SetWindowPos(" + h + ",-1,0,0,0,0,3)"), 1);
+  EXPECT_TRUE(PagerWindow().ExStyle & win::WsExTopMost);
+  ASSERT_FALSE(pager->WindowList.empty());
+  for (const CWindow& listed : pager->WindowList) EXPECT_NE(listed.Handle, PagerHandle());
+  EXPECT_FALSE(Canvas().Shapes.empty());
+  EXPECT_EQ(pager->ImageFrame->Width(), 115) << "the image fills the client area";
+  EXPECT_EQ(pager->ImageFrame->Height(), 213);
+}
+
+TEST(PagerDeactivateTest, TheApplicationsHandlerRunsTooAndComesBackWithThePager) {
+  TempDir dir;
+  SimDesktop desktop;
+  desktop.ExecutablePath = dir.File("tarnwick.exe");
+  HeadlessBackend backend;
+  Program program(desktop, backend);
+  int before = 0;
+  program.Application.OnDeactivate = [&] { ++before; };
+  program.CreateForms();
+  program.OptionSettings.Initialize();
+  program.OptionSettings["VirtualDesktopInactive"].SetIntValue(1);
+
+  program.Application.OnDeactivate();
+  EXPECT_EQ(before, 1);
+  EXPECT_TRUE(program.FormVirtualDesktop->Timer1->Enabled());
+
+  program.FormVirtualDesktop.reset();
+  program.OptionSettings.FormVirtualDesktop = nullptr;
+  program.Application.OnDeactivate();
+  EXPECT_EQ(before, 2);
+}
+
+}  // namespace
+}  // namespace pager_test
