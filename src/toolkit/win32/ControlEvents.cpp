@@ -14,10 +14,6 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-TApplication* AppOf(const ControlPeer& peer) {
-  return peer.form ? peer.form->form->Application() : nullptr;
-}
-
 // Fires a key-down or key-up handler for the key in `key`. Returns false when the key is
 // to be dropped: the handler set it to 0, or the window went away meanwhile.
 bool FireKey(ControlPeer& peer, HWND window, bool down, WPARAM& key) {
@@ -176,6 +172,10 @@ void FireNotify(ControlPeer& peer, const TNotifyEvent& event) {
 }
 
 }  // namespace
+
+TApplication* AppOf(const ControlPeer& peer) {
+  return peer.form ? peer.form->form->Application() : nullptr;
+}
 
 TShiftState CurrentShiftState() {
   TShiftState shift = 0;

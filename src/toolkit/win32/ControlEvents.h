@@ -17,4 +17,15 @@ void ControlCommand(ControlPeer& peer, HWND from, WORD code);
 // The modifier keys held for the key message being processed.
 TShiftState CurrentShiftState();
 
+// The application of the control's form, for the exception box (null while it has none).
+TApplication* AppOf(const ControlPeer& peer);
+
+// The pointer position of a mouse message, in client pixels (negative when captured).
+inline int MouseX(LPARAM lParam) {
+  return static_cast<short>(LOWORD(lParam));
+}
+inline int MouseY(LPARAM lParam) {
+  return static_cast<short>(HIWORD(lParam));
+}
+
 }  // namespace win32tk

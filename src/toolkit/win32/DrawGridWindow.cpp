@@ -25,17 +25,6 @@ TDrawGrid& GridOf(ControlPeer& peer) {
   return static_cast<TDrawGrid&>(*peer.control);
 }
 
-TApplication* AppOf(const ControlPeer& peer) {
-  return peer.form ? peer.form->form->Application() : nullptr;
-}
-
-int X(LPARAM lParam) {
-  return static_cast<short>(LOWORD(lParam));
-}
-int Y(LPARAM lParam) {
-  return static_cast<short>(HIWORD(lParam));
-}
-
 // Draws on a memory bitmap; remembers every cell for the lines drawn afterwards.
 class GdiGridCanvas : public TGridCanvas {
  public:
@@ -224,25 +213,25 @@ LRESULT GridMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam,
       if (GetFocus() != window) SetFocus(window);
       Guarded(app, [&] {
         grid.MouseDown(message == WM_LBUTTONDOWN ? TMouseButton::Left : TMouseButton::Right,
-                       CurrentShiftState(), X(lParam), Y(lParam));
+                       CurrentShiftState(), MouseX(lParam), MouseY(lParam));
       });
       return 0;
     case WM_LBUTTONDBLCLK:
       if (GetFocus() != window) SetFocus(window);
-      Guarded(app, [&] { grid.DoubleClick(CurrentShiftState(), X(lParam), Y(lParam)); });
+      Guarded(app, [&] { grid.DoubleClick(CurrentShiftState(), MouseX(lParam), MouseY(lParam)); });
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
       Guarded(app, [&] {
         grid.MouseUp(message == WM_LBUTTONUP ? TMouseButton::Left : TMouseButton::Right,
-                     CurrentShiftState(), X(lParam), Y(lParam));
+                     CurrentShiftState(), MouseX(lParam), MouseY(lParam));
       });
       if (!IsWindow(window)) return 0;
       // The default handling of the right button's release asks for the context menu.
       if (message == WM_RBUTTONUP) break;
       return 0;
     case WM_CONTEXTMENU: {
-      POINT at{X(lParam), Y(lParam)};
+      POINT at{MouseX(lParam), MouseY(lParam)};
       if (lParam == -1) at = KeyboardMenuPoint(grid, window);
       Guarded(app, [&] { grid.ContextPopup(at.x, at.y); });
       return 0;

@@ -23,17 +23,6 @@ TImage& ImageOf(ControlPeer& peer) {
   return static_cast<TImage&>(*peer.control);
 }
 
-TApplication* AppOf(const ControlPeer& peer) {
-  return peer.form ? peer.form->form->Application() : nullptr;
-}
-
-int X(LPARAM lParam) {
-  return static_cast<short>(LOWORD(lParam));
-}
-int Y(LPARAM lParam) {
-  return static_cast<short>(HIWORD(lParam));
-}
-
 TMouseButton ButtonOf(UINT message) {
   switch (message) {
     case WM_RBUTTONDOWN:
@@ -94,7 +83,7 @@ LRESULT ImageMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam
       }
       if (!MovedSinceLast(window, lParam)) return 0;
       RememberPosition(window, lParam);
-      Guarded(app, [&] { image.MouseMove(CurrentShiftState(), X(lParam), Y(lParam)); });
+      Guarded(app, [&] { image.MouseMove(CurrentShiftState(), MouseX(lParam), MouseY(lParam)); });
       return 0;
     case WM_MOUSELEAVE:
       SetWindowLongPtrW(window, kTracking, 0);
@@ -108,21 +97,22 @@ LRESULT ImageMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam
       // The left button's drag goes on when the pointer leaves the image.
       if (message == WM_LBUTTONDOWN) SetCapture(window);
       Guarded(app, [&] {
-        image.MouseDown(ButtonOf(message), CurrentShiftState(), X(lParam), Y(lParam));
+        image.MouseDown(ButtonOf(message), CurrentShiftState(), MouseX(lParam), MouseY(lParam));
       });
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
       if (message == WM_LBUTTONUP && GetCapture() == window) ReleaseCapture();
-      Guarded(app,
-              [&] { image.MouseUp(ButtonOf(message), CurrentShiftState(), X(lParam), Y(lParam)); });
+      Guarded(app, [&] {
+        image.MouseUp(ButtonOf(message), CurrentShiftState(), MouseX(lParam), MouseY(lParam));
+      });
       if (!IsWindow(window)) return 0;
       // The default handling of the right button's release asks for the context menu.
       if (message == WM_RBUTTONUP) break;
       return 0;
     case WM_CONTEXTMENU: {
-      POINT at{X(lParam), Y(lParam)};
+      POINT at{MouseX(lParam), MouseY(lParam)};
       if (lParam == -1) GetCursorPos(&at);  // from the keyboard
       Guarded(app, [&] { image.ContextPopup(at.x, at.y); });
       return 0;
