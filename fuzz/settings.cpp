@@ -4,12 +4,15 @@
 // again. Whatever a hand-edited file holds, loading must not fail,
 // saving must keep every value that was loaded, and loading the saved file must give back
 // exactly what was saved.
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -75,7 +78,17 @@ fs::path MakeScratchDir() {
   fs::path base = "/dev/shm";
   if (!fs::is_directory(base, error) || ::access(base.c_str(), W_OK) != 0)
     base = fs::temp_directory_path();
-  fs::path dir = base / ("tw-fuzz-settings-" + std::to_string(::getpid()));
+  // A run that stopped on a failure could not remove its folder: remove those whose
+  // process is gone.
+  const std::string prefix = "tw-fuzz-settings-";
+  for (const auto& entry : fs::directory_iterator(base, error)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.starts_with(prefix)) continue;
+    const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+    if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+      fs::remove_all(entry.path(), error);
+  }
+  fs::path dir = base / (prefix + std::to_string(::getpid()));
   fs::remove_all(dir, error);
   fs::create_directories(dir);
   return dir;

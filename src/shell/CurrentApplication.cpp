@@ -11,14 +11,15 @@ void TOptionDlg::ToggleTranslucency() {
   // Any window is toggled, the desktop and the program's own included; whether it is
   // layered now decides the direction.
   WindowHandle window = desktop.GetForegroundWindow();
+  // The person's choice now holds over a rule's translucency still being looked after.
+  std::erase_if(translucentWindows_, [&](const auto& entry) { return entry.window == window; });
   long style = desktop.GetWindowLongA(window, win::GwlExStyle);
   if (style & win::WsExLayered) {
     desktop.SetWindowLongA(window, win::GwlExStyle, style & ~win::WsExLayered);
     desktop.SetLayeredWindowAttributes(window, 0, 0, 0);
   } else {
-    desktop.SetWindowLongA(window, win::GwlExStyle, style | win::WsExLayered);
     int alpha = program_.OptionSettings["TranslucentAlpha"].IntValue();
-    desktop.SetLayeredWindowAttributes(window, 0, static_cast<unsigned char>(alpha), win::LwaAlpha);
+    MakeTranslucent(window, static_cast<unsigned char>(alpha));
   }
 }
 

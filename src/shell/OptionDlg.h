@@ -2,7 +2,10 @@
 // The options dialog. Besides editing the settings, its window is the one that receives
 // the global hot keys and the hook library's notifications, and it owns the tray icon and
 // its menu.
+#include <vector>
+
 #include "toolkit/ComCtrls.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Grids.h"
 #include "toolkit/Menus.h"
@@ -119,6 +122,11 @@ class TOptionDlg : public TForm {
 
   TTrayIcon* TrayIcon1;
 
+  // A rule's translucency is looked at again a moment after it was applied: programs that
+  // write their own extended style just after showing a window (adding WS_EX_ACCEPTFILES,
+  // say) can drop WS_EX_LAYERED with that write.
+  TTimer* TimerLayering;
+
   // The grid the grid menu and double clicks act on, with its list (null until a grid is
   // first used).
   TDrawGrid* GridTarget() const { return gridTarget_; }
@@ -132,6 +140,16 @@ class TOptionDlg : public TForm {
   TLabeledEdit* AddLabeledEdit(TControl* parent, const char* name, const char* label,
                                const char* text, bool digitsOnly);
   TMenuItem* AddMenuItem(TPopupMenu* menu, const char* name, const char* caption, int tag);
+
+  // Makes a window translucent with this alpha.
+  void MakeTranslucent(WindowHandle window, unsigned char alpha);
+  void TimerLayeringTimer();
+  struct TranslucentWindow {
+    WindowHandle window;
+    unsigned char alpha;
+    int checksLeft;
+  };
+  std::vector<TranslucentWindow> translucentWindows_;
 
   // The list shown in a grid.
   CGridOption& ListOf(const TDrawGrid& grid);

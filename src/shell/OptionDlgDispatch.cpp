@@ -10,6 +10,8 @@
 namespace {
 constexpr unsigned kWindowCreated = win::WmApp;
 constexpr unsigned kWindowNotice = win::WmApp + 1;
+// How often a rule's translucency is looked at again after it was applied.
+constexpr int kLayeringChecks = 4;
 }  // namespace
 
 bool TOptionDlg::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
@@ -83,11 +85,11 @@ void TOptionDlg::OnWindowCreated(WindowHandle window) {
     if (!match) continue;
 
     if (rules["Translucent"].IntValue() != 0) {
-      long style = desktop.GetWindowLongA(window, win::GwlExStyle);
-      desktop.SetWindowLongA(window, win::GwlExStyle, style | win::WsExLayered);
-      desktop.SetLayeredWindowAttributes(
-          window, 0, static_cast<unsigned char>(rules["TranslucentAlpha"].IntValue()),
-          win::LwaAlpha);
+      auto alpha = static_cast<unsigned char>(rules["TranslucentAlpha"].IntValue());
+      MakeTranslucent(window, alpha);
+      std::erase_if(translucentWindows_, [&](const auto& w) { return w.window == window; });
+      translucentWindows_.push_back({window, alpha, kLayeringChecks});
+      TimerLayering->SetEnabled(true);
     }
     bool frame = rules["Frame"].IntValue() != 0;
     bool position = rules["Position"].IntValue() != 0;
@@ -106,6 +108,28 @@ void TOptionDlg::OnWindowCreated(WindowHandle window) {
       program_.FormVirtualDesktop->MoveWindowToFrame(window, r, frameIndex);
     }
   }
+}
+
+void TOptionDlg::MakeTranslucent(WindowHandle window, unsigned char alpha) {
+  Desktop& desktop = program_.Platform;
+  long style = desktop.GetWindowLongA(window, win::GwlExStyle);
+  desktop.SetWindowLongA(window, win::GwlExStyle, style | win::WsExLayered);
+  desktop.SetLayeredWindowAttributes(window, 0, alpha, win::LwaAlpha);
+}
+
+void TOptionDlg::TimerLayeringTimer() {
+  Desktop& desktop = program_.Platform;
+  for (TranslucentWindow& entry : translucentWindows_) {
+    --entry.checksLeft;
+    if (!desktop.IsWindow(entry.window)) {
+      entry.checksLeft = 0;
+      continue;
+    }
+    if (!(desktop.GetWindowLongA(entry.window, win::GwlExStyle) & win::WsExLayered))
+      MakeTranslucent(entry.window, entry.alpha);
+  }
+  std::erase_if(translucentWindows_, [](const auto& entry) { return entry.checksLeft <= 0; });
+  if (translucentWindows_.empty()) TimerLayering->SetEnabled(false);
 }
 
 void TOptionDlg::OnWindowNotice(int code, WindowHandle window) {

@@ -215,6 +215,11 @@ void TOptionDlg::CreateControls() {
   MenuItemExit = AddMenuItem(PopupMenuContext, "MenuItemExit", t::MenuExit, 0);
   MenuItemExit->OnClick = [this](TComponent& sender) { MenuItemExitClick(sender); };
 
+  TimerLayering = Create<TTimer>(this, "TimerLayering");
+  TimerLayering->SetEnabled(false);
+  TimerLayering->SetInterval(250);
+  TimerLayering->OnTimer = [this](TComponent&) { TimerLayeringTimer(); };
+
   TrayIcon1 = Create<TTrayIcon>(this, "TrayIcon1");
   TrayIcon1->PopupMenu = PopupMenuContext;
   TrayIcon1->SetHint(program_.Application.Title);

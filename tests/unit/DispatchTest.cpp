@@ -9,6 +9,7 @@ namespace {
 constexpr unsigned kHotKey = win::WmHotKey;
 constexpr unsigned kCreated = 0x8000;
 constexpr unsigned kNotice = 0x8001;
+constexpr long kAcceptFiles = 0x10;
 
 TEST(Dispatch, FrameHotKeysFollowTheStripOrientation) {
   RunningProgram run("[Option]\r\nVirtualDesktop=1\r\n");
@@ -206,6 +207,43 @@ TEST(Dispatch, EndOfSessionBringsParkedWindowsBack) {
   EXPECT_LT(run.desktop.Windows[w].Rect.Top, 0) << "a cancelled end of session changes nothing";
   run.Send(win::WmEndSession, 1);
   EXPECT_EQ(run.desktop.Windows[w].Rect.Top, 100);
+}
+
+TEST(Dispatch, RuleTranslucencyLostToTheProgramsOwnStyleWriteIsAppliedAgain) {
+  RunningProgram run(
+      "[Watching]\r\nCount=1\r\nName0=\"a\"\r\nWindowTitle0=\"@Notepad\"\r\n"
+      "Translucent0=1\r\nTranslucentAlpha0=120\r\n");
+  run.Start();
+  TTimer& timer = *run.Dialog().TimerLayering;
+  WindowHandle kept = run.AddWindow("Notepad", "one", {0, 0, 100, 100});
+  WindowHandle lost = run.AddWindow("Notepad", "two", {0, 0, 100, 100});
+  WindowHandle toggled = run.AddWindow("Notepad", "three", {0, 0, 100, 100});
+  WindowHandle gone = run.AddWindow("Notepad", "four", {0, 0, 100, 100});
+  for (WindowHandle w : {kept, lost, toggled, gone}) run.Send(kCreated, w);
+  ASSERT_TRUE(timer.Enabled());
+
+  // The program writes its extended style from what it read before the rule acted.
+  run.desktop.SetWindowLongA(lost, win::GwlExStyle, kAcceptFiles);
+  run.desktop.SetLayeredWindowAttributes(lost, 0, 0, 0);
+  // The person makes one opaque again with the hot key.
+  run.desktop.SetForegroundWindow(toggled);
+  run.Send(kHotKey, 0xBFFF);
+  ASSERT_FALSE(run.desktop.Windows[toggled].ExStyle & win::WsExLayered);
+  run.desktop.DestroyWindow(gone);
+
+  timer.Tick();
+  EXPECT_EQ(run.desktop.Windows[lost].ExStyle, kAcceptFiles | win::WsExLayered);
+  EXPECT_EQ(run.desktop.Windows[lost].Alpha, 120);
+  EXPECT_EQ(run.desktop.Windows[kept].Alpha, 120);
+  EXPECT_FALSE(run.desktop.Windows[toggled].ExStyle & win::WsExLayered)
+      << "the hot key's choice is not undone";
+
+  // A while later the window is left to itself.
+  for (int i = 0; i < 5; ++i) timer.Tick();
+  EXPECT_FALSE(timer.Enabled());
+  run.desktop.SetWindowLongA(lost, win::GwlExStyle, 0);
+  timer.Tick();
+  EXPECT_EQ(run.desktop.Windows[lost].ExStyle, 0);
 }
 
 }  // namespace

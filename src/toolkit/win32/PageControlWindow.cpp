@@ -53,6 +53,13 @@ void UpdatePageControl(ControlPeer& peer, TProperty what) {
     SendMessageW(peer.window, TCM_SETCURSEL, static_cast<WPARAM>(PagesOf(peer).ActivePageIndex()),
                  0);
     --peer.echo;
+    // The page that went leaves holes that the tab control and the form would each fill
+    // in their own way: the whole page area is drawn again, beneath and above.
+    RECT area;
+    GetWindowRect(peer.window, &area);
+    MapWindowPoints(nullptr, GetParent(peer.window), reinterpret_cast<POINT*>(&area), 2);
+    RedrawWindow(GetParent(peer.window), &area, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
 }
 

@@ -161,8 +161,8 @@ std::string ForegroundFacts(HWND foreground) {
 }
 
 // window-state <hwnd>...: for each window one line "state ..." and keyed lines
-// rect.<hwnd>=l,t,r,b, maximized.<hwnd>, layered.<hwnd> and alpha.<hwnd> (the alpha of a
-// layered window, "-" when it has none). Exit 0 when every window exists.
+// rect.<hwnd>=l,t,r,b, maximized.<hwnd>, exstyle.<hwnd>, layered.<hwnd> and alpha.<hwnd>
+// (the alpha of a layered window, "-" when it has none). Exit 0 when every window exists.
 int WindowState(const std::vector<std::wstring>& args) {
   if (args.empty()) {
     Report("error=usage: window-state <hwnd>...");
@@ -193,13 +193,14 @@ int WindowState(const std::vector<std::wstring>& args) {
                           GetLayeredWindowAttributes(*window, &colorKey, &alpha, &flags) &&
                           (flags & LWA_ALPHA);
     const std::string alphaText = hasAlpha ? std::to_string(alpha) : "-";
-    Report("state hwnd=" + key + " exists=1 rect=" + RectText(rect) +
-           " maximized=" + (IsZoomed(*window) ? "1" : "0") +
-           " minimized=" + (IsIconic(*window) ? "1" : "0") + " layered=" + (layered ? "1" : "0") +
+    Report("state hwnd=" + key + " exists=1 rect=" + RectText(rect) + " maximized=" +
+           (IsZoomed(*window) ? "1" : "0") + " minimized=" + (IsIconic(*window) ? "1" : "0") +
+           " exstyle=" + Hex(exstyle) + " layered=" + (layered ? "1" : "0") +
            " alpha=" + alphaText + " foreground=" + (*window == foreground ? "1" : "0") +
            " class=" + Quote(ClassOf(*window)) + " title=" + Quote(TitleOf(*window)));
     Report("rect." + key + "=" + RectText(rect));
     Report("maximized." + key + "=" + (IsZoomed(*window) ? "1" : "0"));
+    Report("exstyle." + key + "=" + Hex(exstyle));
     Report("layered." + key + "=" + (layered ? "1" : "0"));
     Report("alpha." + key + "=" + alphaText);
   }

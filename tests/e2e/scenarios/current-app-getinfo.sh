@@ -26,7 +26,8 @@ tw_wait_for 15 shown_window WineMine || fail "winemine did not appear"
 mines=${shown}
 tw_driver window-state "${mines}"
 IFS=, read -r l t r b <<<"$(tw_result_value "rect.${mines}")"
-tw_driver move-window "${mines}" 250 120 $((r - l)) $((b - t)) || fail "winemine could not be placed"
+tw_driver move-window "${mines}" 250 120 $((r - l)) $((b - t)) ||
+  fail "winemine could not be placed"
 
 tw_start
 tw_wait_for 20 tw_driver hotkey-taken 7 0x23 || fail "the program did not register its hot keys"

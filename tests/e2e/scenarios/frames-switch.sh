@@ -14,16 +14,17 @@ first_hwnd() {
 
 # wait_window <class>: the hwnd of the first shown window of that class, into ${found}.
 wait_window() {
-  tw_wait_for 20 "tw_driver find-window '$1' && grep -q '^window .* visible=1 ' \"\${TW_LAST_RESULT}\"" ||
+  tw_wait_for 20 "tw_driver find-window '$1' && tw_result_has '^window .* visible=1 '" ||
     fail "no window of class $1 appeared"
-  found=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}" | head -n 1)
+  found=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}" |
+    head -n 1)
 }
 
 # The shown, topmost window of the program: the pager.
 find_pager() {
   tw_driver windows-of-process tarnwick.exe || fail "the program is not running"
-  pager=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*exstyle=\(0x[0-9a-f]*\) .*/\1 \2/p' \
-    "${TW_LAST_RESULT}" | while read -r hwnd exstyle; do
+  local shown='^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*exstyle=\(0x[0-9a-f]*\) .*'
+  pager=$(sed -n "s/${shown}/\\1 \\2/p" "${TW_LAST_RESULT}" | while read -r hwnd exstyle; do
     if ((exstyle & 0x8)); then echo "${hwnd}"; fi
   done | head -n 1)
   [[ -n ${pager} ]] || fail "the program shows no topmost window (the pager)"
@@ -51,7 +52,8 @@ all_at() {
   local hwnd
   tw_driver window-state "${watched[@]}" || return 1
   for hwnd in "${watched[@]}"; do
-    [[ $(tw_result_value "rect.${hwnd}") == "$(shifted "${start[${hwnd}]}" "$1" "$2")" ]] || return 1
+    [[ $(tw_result_value "rect.${hwnd}") == "$(shifted "${start[${hwnd}]}" "$1" "$2")" ]] ||
+      return 1
   done
 }
 
@@ -104,7 +106,8 @@ maximized=${found}
 tw_driver move-window "${notepad}" 40 380 420 300 || fail "notepad could not be placed"
 tw_driver window-state "${winemine}"
 IFS=, read -r l t r b <<<"$(tw_result_value "rect.${winemine}")"
-tw_driver move-window "${winemine}" 600 70 $((r - l)) $((b - t)) || fail "winemine could not be placed"
+tw_driver move-window "${winemine}" 600 70 $((r - l)) $((b - t)) ||
+  fail "winemine could not be placed"
 tw_driver move-window "${plain}" 330 150 300 200 || fail "the driver's window could not be placed"
 tw_driver show-window "${maximized}" maximize || fail "the driver's window did not maximize"
 
@@ -127,7 +130,9 @@ run_strip() {
   # Activation is what the program hears about (through its hook) and takes the window
   # list at; the last one comes after every window has its place.
   local hwnd
-  for hwnd in "${watched[@]}"; do tw_driver activate "${hwnd}" || fail "could not activate ${hwnd}"; done
+  for hwnd in "${watched[@]}"; do
+    tw_driver activate "${hwnd}" || fail "could not activate ${hwnd}"
+  done
   sleep 1
   read_rects "${watched[@]}" "${fixed[@]}"
   declare -gA start=()

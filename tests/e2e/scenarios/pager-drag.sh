@@ -7,7 +7,7 @@ source "${TW_DATA}/pager-lib.sh"
 
 pager_settings '[VirtualDesktop]' 'Left=800' 'Top=40' 'Width=160' 'Height=480'
 tw_start
-tw_wait_for 20 pager_read || fail "the pager did not appear"
+tw_wait_for 20 pager_started || fail "the pager did not appear"
 open_window TwPagerA 100 100 400 300
 open_window TwPagerB 500 300 300 200
 open_window TwPagerC 200 868 400 250

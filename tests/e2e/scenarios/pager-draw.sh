@@ -8,7 +8,7 @@ source "${TW_DATA}/pager-lib.sh"
 
 pager_settings '[VirtualDesktop]' 'Left=800' 'Top=40' 'Width=160' 'Height=480'
 tw_start
-tw_wait_for 20 pager_read || fail "the pager did not appear"
+tw_wait_for 20 pager_started || fail "the pager did not appear"
 tw_expect pager-caption 0
 tw_expect pager-topmost 1
 [[ ${PAGER_RECT} == 800,40,960,520 ]] || fail "the pager is at ${PAGER_RECT}, not where the file says"

@@ -103,3 +103,10 @@ pager_click() {
   xdotool click 1
   tw_log "click in the pager at $1,$2"
 }
+
+# pager_started: the pager is there and the program's start-up has run to its end, where it
+# brings its own (hidden) application window to the front; another program activated
+# before that would lose the activation to it again.
+pager_started() {
+  pager_read && tw_result_has '^foreground=.* class="TarnwickApplication" '
+}
