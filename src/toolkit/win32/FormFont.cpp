@@ -31,21 +31,21 @@ FormFont CreateFormFont(const TFont& font) {
   if (!font.Name.empty()) {
     const std::wstring face = ToWide(font.Name);
     if (face.size() < LF_FACESIZE) {
-      LOGFONTW spec{};
-      spec.lfHeight = -std::abs(font.Height);
-      spec.lfWeight = FW_NORMAL;
-      spec.lfCharSet = DEFAULT_CHARSET;
-      spec.lfOutPrecision = OUT_DEFAULT_PRECIS;
-      spec.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-      spec.lfQuality = DEFAULT_QUALITY;
-      spec.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-      face.copy(spec.lfFaceName, face.size());
-      HFONT made = CreateFontIndirectW(&spec);
+      LOGFONTW wanted{};
+      wanted.lfHeight = -std::abs(font.Height);
+      wanted.lfWeight = FW_NORMAL;
+      wanted.lfCharSet = DEFAULT_CHARSET;
+      wanted.lfOutPrecision = OUT_DEFAULT_PRECIS;
+      wanted.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+      wanted.lfQuality = DEFAULT_QUALITY;
+      wanted.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+      face.copy(wanted.lfFaceName, face.size());
+      HFONT made = CreateFontIndirectW(&wanted);
       // The dialogs' texts are Japanese. Where the face is missing, the mapper's stand-in
       // may lack the glyphs; then any face of the Japanese character set will do.
       if (made && !HasJapaneseGlyphs(made)) {
-        spec.lfCharSet = SHIFTJIS_CHARSET;
-        if (HFONT japanese = CreateFontIndirectW(&spec)) {
+        wanted.lfCharSet = SHIFTJIS_CHARSET;
+        if (HFONT japanese = CreateFontIndirectW(&wanted)) {
           if (HasJapaneseGlyphs(japanese)) std::swap(made, japanese);
           DeleteObject(japanese);
         }

@@ -3,9 +3,12 @@
 # it was; the pager and the task bar stay put; a step past the first frame and a key of the
 # other orientation move nothing.
 # First the vertical strip (Up/Down, 768 pixels), then, after a restart with the
-# horizontal strip, Left/Right by 1024 pixels.
-# timeout: 120
+# horizontal strip, Left/Right by 1024 pixels, ending with the tray menu's exit while the
+# windows are parked two frames away: the exit brings every one of them back.
+# timeout: 150
 
+# shellcheck source=data/options-helpers.bash
+source "${TW_DATA}/options-helpers.bash"
 ini=${TW_DIR}/tarnwick.ini
 
 first_hwnd() {
@@ -118,9 +121,11 @@ declare -A names=([${notepad}]=notepad [${winemine}]=winemine [${plain}]="Frame 
   [${maximized}]="Frame B (maximized)" [${tray}]="task bar")
 watched=("${notepad}" "${winemine}" "${plain}" "${maximized}")
 
-# run_strip <VirtualDesktop> <key back> <key on> <key of the other strip> <dx> <dy>
+# run_strip <VirtualDesktop> <key back> <key on> <key of the other strip> <dx> <dy> <end>
+# <end> is "stop" (the program is killed at the first frame) or "exit" (parked windows,
+# then the tray menu's exit).
 run_strip() {
-  local strip=$1 back=$2 on=$3 other=$4 dx=$5 dy=$6
+  local strip=$1 back=$2 on=$3 other=$4 dx=$5 dy=$6 end=$7
   printf '[Option]\r\nVirtualDesktop=%s\r\n' "${strip}" >"${ini}"
   tw_start
   tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
@@ -155,8 +160,20 @@ run_strip() {
   tw_key "shift+ctrl+alt+${other}"
   sleep 1.5
   expect_all_at "strip ${strip}, a step before the first frame and a key across the strip" 0 0
-  tw_stop
+  if [[ ${end} == stop ]]; then
+    tw_stop
+    return
+  fi
+
+  switch_and_expect "shift+ctrl+alt+${on}" "strip ${strip}, parked once more" $((-dx)) $((-dy))
+  switch_and_expect "shift+ctrl+alt+${on}" "strip ${strip}, parked twice" $((-2 * dx)) $((-2 * dy))
+  tray_choose 5
+  tw_wait_for 10 "! kill -0 ${TW_PID} 2>/dev/null" || fail "exit did not end the program"
+  wait "${TW_PID}" || fail "the program ended with exit code $?"
+  TW_PID=""
+  fixed=("${tray}")
+  expect_all_at "after the exit from the third frame" 0 0
 }
 
-run_strip 1 Up Down Right 0 768
-run_strip 2 Left Right Down 1024 0
+run_strip 1 Up Down Right 0 768 stop
+run_strip 2 Left Right Down 1024 0 exit
