@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "../tests/unit/TempDir.h"
 #include "settings/Binding.h"
 #include "settings/CommandOption.h"
 #include "settings/IniFile.h"
@@ -17,10 +18,11 @@
 
 namespace {
 
+// A folder of this process's own (removed at exit): two benchmark runs at once must not
+// write or remove each other's files.
 std::string BenchPath(const char* name) {
-  auto dir = std::filesystem::temp_directory_path() / "tw-list-bench";
-  std::filesystem::create_directories(dir);
-  return (dir / name).string();
+  static const TempDir dir;
+  return dir.File(name);
 }
 
 // Both lists with their dialogs' bound controls and `count` distinct entries each.

@@ -5,6 +5,8 @@
 //    against every window, brings the chosen window to the front and tells the pager,
 //    which takes the window list twice more; the simulator's call log is part of the time.
 //  - a new window (0x8000) tried against r watching rules, of which the last two match.
+// Beside the press, one enumeration of the same windows: the part of a press that no
+// choice of a window can avoid.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -12,6 +14,7 @@
 // The same start-up the unit tests use: the forms on the simulated desktop, the deferred
 // start run as at the first idle moment.
 #include "../tests/unit/RunningProgram.h"
+#include "general/EnumerateWindows.h"
 #include "shell/OptionDlg.h"
 
 namespace {
@@ -81,6 +84,34 @@ void ExecuteCommand(benchmark::State& state) {
 BENCHMARK(ExecuteCommand)
     ->ArgNames({"windows", "lines"})
     ->ArgsProduct({{50, 500, 2000}, {1, 10, 50}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The yardstick for a press: one enumeration of the same desktop into a window list (class,
+// title, rectangle and style of every window), as a press makes it before matching.
+void EnumerateWindowsOnce(benchmark::State& state) {
+  const int windows = static_cast<int>(state.range(0));
+  RunningProgram run;
+  run.Start();
+  AddDesktopWindows(run, windows);
+  CWindowList list;
+  for (auto _ : state) {
+    run.desktop.Calls.clear();
+    EnumerateWindows(run.desktop, list);
+    benchmark::DoNotOptimize(list.data());
+  }
+  // Every added window is listed, beside the program's own shown forms (the pager).
+  if (list.size() < static_cast<size_t>(windows))
+    state.SkipWithError("the enumeration did not list every window");
+  state.counters["listed"] = static_cast<double>(list.size());
+  state.counters["per_window"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * windows,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(EnumerateWindowsOnce)
+    ->ArgName("windows")
+    ->Arg(50)
+    ->Arg(500)
+    ->Arg(2000)
     ->Unit(benchmark::kMicrosecond);
 
 // `rules` watching rules; none but the last two matches the new notepad window: the one

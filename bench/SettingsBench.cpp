@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "../tests/unit/TempDir.h"
 #include "settings/Binding.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
@@ -16,10 +17,11 @@
 
 namespace {
 
+// A folder of this process's own (removed at exit): two benchmark runs at once must not
+// write or remove each other's files.
 std::string BenchPath(const char* name) {
-  auto dir = std::filesystem::temp_directory_path() / "tw-settings-bench";
-  std::filesystem::create_directories(dir);
-  return (dir / name).string();
+  static const TempDir dir;
+  return dir.File(name);
 }
 
 // The keys of `count` command entries, as the command list writes them.

@@ -1,7 +1,12 @@
 // Switching frames with many windows on the simulated desktop: time per switch and per
 // window, and the window calls a switch makes per window (the logged ones: the moves; each
 // window's style read comes on top). Every tenth window is maximized and so is moved twice.
+// Beside it, the floor a switch cannot go below: the same windows moved by one SetWindowPos
+// each, with nothing else done.
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
 
 #include "desktop/FormVirtualDesktop.h"
 #include "platform/sim/SimDesktop.h"
@@ -10,39 +15,95 @@
 
 namespace {
 
-void SwitchToFrame(benchmark::State& state) {
-  const int windows = static_cast<int>(state.range(0));
+// The program on four vertical frames, with `windows` windows on the first.
+struct FramesFixture {
   SimDesktop desktop;
   HeadlessBackend backend;
-  Program program(desktop, backend);
-  program.CreateForms();
-  program.OptionSettings.Initialize();
-  program.Application.OnIdle = nullptr;
-  program.OptionSettings["VirtualDesktop"].SetIntValue(1);
-  program.OptionSettings["VirtualDesktopCount"].SetIntValue(4);
-  for (int i = 0; i < windows; ++i) {
-    SimWindow w;
-    w.ClassName = "Window" + std::to_string(i);
-    w.Style = win::WsVisible | (i % 10 == 0 ? win::WsMaximize : 0);
-    w.Rect = {i % 700, i % 500, i % 700 + 300, i % 500 + 200};
-    desktop.AddWindow(w);
+  std::unique_ptr<Program> program;
+  std::vector<WindowHandle> handles;
+
+  explicit FramesFixture(int windows) {
+    program = std::make_unique<Program>(desktop, backend);
+    program->CreateForms();
+    program->OptionSettings.Initialize();
+    program->Application.OnIdle = nullptr;
+    program->OptionSettings["VirtualDesktop"].SetIntValue(1);
+    program->OptionSettings["VirtualDesktopCount"].SetIntValue(4);
+    for (int i = 0; i < windows; ++i) {
+      SimWindow w;
+      w.ClassName = "Window" + std::to_string(i);
+      w.Style = win::WsVisible | (i % 10 == 0 ? win::WsMaximize : 0);
+      w.Rect = {i % 700, i % 500, i % 700 + 300, i % 500 + 200};
+      handles.push_back(desktop.AddWindow(w));
+    }
+    program->FormVirtualDesktop->RefreshWindowList();
   }
-  TFormVirtualDesktop& pager = *program.FormVirtualDesktop;
-  pager.RefreshWindowList();
+};
+
+void PerWindowCounter(benchmark::State& state, int windows) {
+  state.counters["per_window"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * windows,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void SwitchToFrame(benchmark::State& state) {
+  const int windows = static_cast<int>(state.range(0));
+  FramesFixture fixture(windows);
+  TFormVirtualDesktop& pager = *fixture.program->FormVirtualDesktop;
+  const TRect first = fixture.desktop.Windows[fixture.handles[1]].Rect;
 
   size_t calls = 0;
   int frame = 0;
   for (auto _ : state) {
-    desktop.Calls.clear();  // the simulator's log is part of what is timed
+    fixture.desktop.Calls.clear();  // the simulator's log is part of what is timed
     frame = 1 - frame;
     pager.SwitchToFrame(frame);
-    calls += desktop.Calls.size();
+    calls += fixture.desktop.Calls.size();
   }
-  const double switches = static_cast<double>(state.iterations());
-  state.counters["per_window"] = benchmark::Counter(
-      switches * windows, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  state.counters["calls_per_window"] = static_cast<double>(calls) / (switches * windows);
+  // An odd number of switches leaves the windows one screen higher.
+  const int shift = frame == 1 ? -pager.ScreenSize.Height : 0;
+  const TRect now = fixture.desktop.Windows[fixture.handles[1]].Rect;
+  if (now.Top != first.Top + shift || now.Left != first.Left)
+    state.SkipWithError("the switches did not move the windows by whole screens");
+  PerWindowCounter(state, windows);
+  state.counters["calls_per_window"] =
+      static_cast<double>(calls) / (static_cast<double>(state.iterations()) * windows);
+  state.SetComplexityN(windows);
 }
-BENCHMARK(SwitchToFrame)->Arg(50)->Arg(200)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SwitchToFrame)
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+
+// The same windows, one SetWindowPos each, a screen's height up and back in turn.
+void MoveEachWindow(benchmark::State& state) {
+  const int windows = static_cast<int>(state.range(0));
+  FramesFixture fixture(windows);
+  const int height = fixture.program->FormVirtualDesktop->ScreenSize.Height;
+  std::vector<TRect> start;
+  for (WindowHandle handle : fixture.handles) start.push_back(fixture.desktop.Windows[handle].Rect);
+
+  int frame = 0;
+  for (auto _ : state) {
+    fixture.desktop.Calls.clear();
+    frame = 1 - frame;
+    for (size_t i = 0; i < fixture.handles.size(); ++i)
+      fixture.desktop.SetWindowPos(fixture.handles[i], 0, start[i].Left,
+                                   start[i].Top - frame * height, 0, 0,
+                                   win::SwpNoSize | win::SwpNoZOrder | win::SwpNoActivate);
+  }
+  const TRect now = fixture.desktop.Windows[fixture.handles[1]].Rect;
+  if (now.Top != start[1].Top - frame * height) state.SkipWithError("the windows were not moved");
+  PerWindowCounter(state, windows);
+  state.SetComplexityN(windows);
+}
+BENCHMARK(MoveEachWindow)
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace

@@ -9,7 +9,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Replaces the file with `bytes` in one piece: the bytes go to a temporary file beside
 // it ("<path>.tmp"), which is flushed and then renamed over the old file, so a crash or a
 // full disk leaves either the old file or the new one, never a part. Returns false when
-// anything failed; the old file is then untouched.
+// anything failed; the old file is then untouched. A read-only file (the DOS attribute; on
+// POSIX, no write permission at all) is never replaced, whoever runs the program.
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
 
 // The temporary file ReplaceFileAtomically writes before the rename.

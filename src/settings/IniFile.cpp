@@ -12,6 +12,7 @@ struct CIniFile::Image {
   CIniDocument document;
   int users = 0;
   bool changed = false;
+  bool existed = false;  // the file could be read when the image was made
 };
 
 namespace {
@@ -35,7 +36,8 @@ CIniFile::CIniFile(const std::string& path)
     image_ = std::make_shared<Image>();
     image_->path = path;
     std::string bytes;
-    ReadWholeFile(path, bytes);  // on failure `bytes` is empty: the file reads as empty
+    // On failure `bytes` is empty: the file reads as empty.
+    image_->existed = ReadWholeFile(path, bytes);
     image_->document = CIniDocument(std::move(bytes));
     images.emplace(path, image_);
   }
@@ -60,6 +62,10 @@ void CIniFile::Leave(bool write, bool& written) {
   OpenImages().erase(image->path);
   if (write && image->changed)
     written = ReplaceFileAtomically(image->path, image->document.Serialize());
+}
+
+bool CIniFile::Existed() const {
+  return image_->existed;
 }
 
 bool CIniFile::KeyExists(std::string_view section, std::string_view key) const {

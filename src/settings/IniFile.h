@@ -21,6 +21,8 @@ class CIniFile {
   CIniFile& operator=(const CIniFile&) = delete;
 
   const std::string& Path() const { return path_; }
+  // Whether the file could be read when the shared image was made (false: missing).
+  bool Existed() const;
   bool KeyExists(std::string_view section, std::string_view key) const;
   // The stored text (see ProfileText), or `defaultValue` when the key is absent.
   std::string ReadString(std::string_view section, std::string_view key,

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/File.h"
 #include "settings/ItemStorage.h"
 #include "settings/OptionKeys.h"
 #include "settings/SettingsTexts.h"
@@ -58,6 +59,7 @@ bool CIniFileOption::CIniFileScope::Close() {
 bool CIniFileOption::Load() {
   {
     CIniFileScope scope(*this);
+    if (scope.File().Existed()) fileSeen_ = true;
     for (auto& [key, item] : *this)
       ReadItemValue(scope.File(), item.Section, IniKeyOf(item.Key, item.Section), item);
     AfterLoad();
@@ -86,6 +88,24 @@ bool CIniFileOption::Save() {
     before.Restore();
     throw;
   }
+  fileSeen_ = true;
   Apply();
   return true;
+}
+
+bool CIniFileOption::WriteStored() {
+  CIniFileScope scope(*this);
+  for (const auto& [key, item] : *this)
+    WriteItemValue(scope.File(), item.Section, IniKeyOf(item.Key, item.Section), item);
+  AfterSave();
+  if (!scope.Close()) return false;
+  fileSeen_ = true;
+  return true;
+}
+
+bool CIniFileOption::RewriteIfDeleted() {
+  if (!fileSeen_) return true;
+  std::string bytes;
+  if (ReadWholeFile(settingsPath_, bytes)) return true;
+  return WriteStored();
 }

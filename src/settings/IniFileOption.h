@@ -24,6 +24,16 @@ class CIniFileOption : public CCustomOption {
   // they were before the save, and the controls still show what the user typed.
   bool Save() override;
 
+  // Writes the values held in memory (every item, then AfterSave: the lists) as they are,
+  // without the controls. False, after the error box naming the file, when the file could
+  // not be written.
+  bool WriteStored();
+  // The settings file was read or written before and has gone since (deleted while the
+  // program runs): writes it again in full from memory, so that what the program holds is
+  // neither read back as empty nor lost to a write of a single key. True when nothing was
+  // to be done or the file was written.
+  bool RewriteIfDeleted();
+
   const std::string& SettingsPath() const { return settingsPath_; }
   TApplication& Application() const { return app_; }
 
@@ -51,4 +61,6 @@ class CIniFileOption : public CCustomOption {
   // Present only during Load and Save.
   std::unique_ptr<CIniFile> iniFile_;
   std::string settingsPath_;
+  // A Load found the file, or a save wrote it.
+  bool fileSeen_ = false;
 };

@@ -5,9 +5,11 @@
 #include "desktop/FormVirtualDesktop.h"
 #include "general/ForceForeground.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsTexts.h"
 #include "shell/FormMain.h"
 #include "shell/OptionDlg.h"
 #include "shell/Program.h"
+#include "toolkit/Dialogs.h"
 #include "watching/AboutBox.h"
 #include "watching/WatchingDlg.h"
 
@@ -20,7 +22,9 @@ void TOptionDlg::MenuItemOptionClick(TComponent&) {
   }
   COption& settings = program_.OptionSettings;
   CCommandOption& commands = program_.CommandSettings;
-  // The dialog shows what the file holds, with both lists read again.
+  // The dialog shows what the file holds, with both lists read again; a file deleted
+  // meanwhile is first written again from memory, so that the lists are not read as empty.
+  settings.RewriteIfDeleted();
   settings.Load();
   ShowRowCount(*DrawGridCommand);
   ShowRowCount(*DrawGridWatching);
@@ -45,8 +49,11 @@ void TOptionDlg::MenuItemOptionClick(TComponent&) {
 }
 
 void TOptionDlg::MenuItemVirtualDesktopSaveSizeClick(TComponent&) {
-  // Left, Top, Width and Height of section "VirtualDesktop", as the pager is now.
-  program_.FormVirtualDesktop->SavePlacement();
+  // Left, Top, Width and Height of section "VirtualDesktop", as the pager is now. A file
+  // deleted meanwhile is first written again in full, not with these keys alone.
+  if (!program_.OptionSettings.RewriteIfDeleted()) return;
+  if (!program_.FormVirtualDesktop->SavePlacement())
+    ShowErrorMessage(program_.Application, texts::settings::WriteFailed(program_.SettingsPath));
 }
 
 void TOptionDlg::MenuItemVirtualDesktopFixedClick(TComponent&) {
@@ -54,7 +61,10 @@ void TOptionDlg::MenuItemVirtualDesktopFixedClick(TComponent&) {
   // the options dialog.
   bool fixed = MenuItemVirtualDesktopFixed->Checked();
   program_.OptionSettings["VirtualDesktopFixed"].SetIntValue(fixed ? 1 : 0);
-  WriteVirtualDesktopFixed(program_.SettingsPath, fixed);
+  // The choice counts for this session even when it cannot be stored; that is reported.
+  if (!program_.OptionSettings.RewriteIfDeleted()) return;
+  if (!WriteVirtualDesktopFixed(program_.SettingsPath, fixed))
+    ShowErrorMessage(program_.Application, texts::settings::WriteFailed(program_.SettingsPath));
 }
 
 void TOptionDlg::MenuItemAboutClick(TComponent&) {

@@ -117,3 +117,16 @@ TEST(IniFileReplaceTest, ReplacesTheWholeFile) {
 }
 
 }  // namespace
+
+TEST(IniFileReplaceTest, ReadOnlyFileIsNotReplacedWhoeverRunsTheProgram) {
+  ScratchDir dir;
+  const std::string path = dir.Path("file.ini");
+  WriteFile(path, "old");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  EXPECT_FALSE(ReplaceFileAtomically(path, "new"));
+  EXPECT_EQ(ReadFile(path), "old");
+  EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  EXPECT_TRUE(ReplaceFileAtomically(path, "new"));
+}

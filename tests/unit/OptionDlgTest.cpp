@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "OptionDlgTestSupport.h"
 #include "OptionDlgTestTexts.h"
@@ -364,6 +365,89 @@ TEST(OptionDlg, PagerItemsOfTheTrayMenuWriteTheSettingsFileAtOnce) {
   EXPECT_NE(run.dir.Read("tarnwick.ini").find("Fixed=1"), std::string::npos);
   EXPECT_EQ(run.program->OptionSettings["VirtualDesktopFixed"].IntValue(), 1);
   EXPECT_EQ(run.backend.ModalForms.size(), 0u) << "without the options dialog";
+}
+
+}  // namespace
+
+namespace {
+
+const char* const kFileWithLists =
+    "[Option]\r\nTranslucentAlpha=150\r\n"
+    "[Command]\r\nCount=1\r\nName0=\"memo\"\r\nHotKey0=\"Ctrl+Alt+F7\"\r\n"
+    "WindowTitle0=\"@Notepad\"\r\nProgram0=\"notepad.exe\"\r\n"
+    "[Watching]\r\nCount=1\r\nName0=\"mines rule\"\r\nWindowTitle0=\"@WineMine\"\r\n";
+
+bool Has(const std::string& file, const std::string& text) {
+  return file.find(text) != std::string::npos;
+}
+
+TEST(OptionDlg, SettingsFileDeletedWhileRunningIsWrittenAgainInFullBeforeTheDialogReadsIt) {
+  OptionsSession run(kFileWithLists);
+  run.Start();
+  std::filesystem::remove(run.dir.File("tarnwick.ini"));
+  run.OpenOptions([&](TOptionDlg& dlg) {
+    EXPECT_EQ(run.program->CommandSettings.Count(), 1) << "the lists are not read as empty";
+    EXPECT_EQ(run.program->WatchingSettings.Count(), 1);
+    dlg.CancelBtn->Click();
+  });
+  // Cancel reads the lists again from the file written anew: nothing is lost.
+  EXPECT_EQ(run.program->CommandSettings.Count(), 1);
+  const std::string file = run.dir.Read("tarnwick.ini");
+  for (const char* text : {"[Option]", "TranslucentAlpha=150", "[VirtualDesktop]", "[Command]",
+                           "Name0=\"memo\"", "[Watching]", "Name0=\"mines rule\""})
+    EXPECT_TRUE(Has(file, text)) << text;
+  EXPECT_TRUE(run.backend.Boxes.empty());
+}
+
+TEST(OptionDlg, PagerItemsAfterTheFileWasDeletedWriteACompleteFile) {
+  OptionsSession run(kFileWithLists);
+  run.Start();
+  TOptionDlg& dlg = run.Dialog();
+  std::filesystem::remove(run.dir.File("tarnwick.ini"));
+  dlg.MenuItemVirtualDesktopSaveSize->Click();
+  std::string file = run.dir.Read("tarnwick.ini");
+  for (const char* text : {"TranslucentAlpha=150", "Width=", "Name0=\"memo\"", "[Watching]"})
+    EXPECT_TRUE(Has(file, text)) << text;
+  std::filesystem::remove(run.dir.File("tarnwick.ini"));
+  dlg.MenuItemVirtualDesktopFixed->Click();
+  file = run.dir.Read("tarnwick.ini");
+  for (const char* text : {"TranslucentAlpha=150", "Fixed=1", "Name0=\"memo\"", "[Watching]"})
+    EXPECT_TRUE(Has(file, text)) << text;
+  EXPECT_TRUE(run.backend.Boxes.empty());
+}
+
+TEST(OptionDlg, WithoutAFileEverSeenOpeningTheDialogWritesNothing) {
+  OptionsSession run;
+  run.Start();
+  run.OpenOptions([](TOptionDlg& dlg) { dlg.CancelBtn->Click(); });
+  EXPECT_FALSE(run.dir.Exists("tarnwick.ini"));
+}
+
+TEST(OptionDlg, ReadOnlySettingsFileRefusesOkAndThePagerItemsWithTheErrorBox) {
+  OptionsSession run(kFileWithLists);
+  run.Start();
+  const std::string path = run.dir.File("tarnwick.ini");
+  const std::string before = run.dir.Read("tarnwick.ini");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  run.OpenOptions([&](TOptionDlg& dlg) {
+    dlg.LabeledEditTranslucentAlpha->SetText("77");
+    dlg.OKBtn->Click();
+    ASSERT_EQ(run.backend.Boxes.size(), 1u);
+    EXPECT_NE(run.backend.Boxes[0].Text.find(path), std::string::npos) << "names the file";
+    EXPECT_EQ(dlg.ModalResult(), mrNone) << "the dialog stays open";
+    EXPECT_EQ(dlg.LabeledEditTranslucentAlpha->Text(), "77");
+    dlg.CancelBtn->Click();
+  });
+  EXPECT_EQ(run.program->OptionSettings["TranslucentAlpha"].IntValue(), 150);
+  run.Dialog().MenuItemVirtualDesktopFixed->Click();
+  run.Dialog().MenuItemVirtualDesktopSaveSize->Click();
+  EXPECT_EQ(run.backend.Boxes.size(), 3u) << "each failed write is reported";
+  EXPECT_EQ(run.dir.Read("tarnwick.ini"), before);
+  EXPECT_FALSE(run.dir.Exists("tarnwick.ini.tmp"));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
 }
 
 }  // namespace

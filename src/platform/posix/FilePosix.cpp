@@ -82,7 +82,13 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   // Keep the permissions of the file being replaced.
   mode_t mode = 0644;
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  if (::stat(path.c_str(), &old) == 0) {
+    // A file without any write permission counts as read-only and is not replaced, as
+    // Windows refuses a file with the read-only attribute (which Wine keeps as these bits),
+    // whoever runs the program.
+    if ((old.st_mode & 0222) == 0) return false;
+    mode = old.st_mode & 07777;
+  }
 
   Descriptor d(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
   if (d.Get() < 0) return false;

@@ -61,6 +61,13 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   const std::wstring target = Wide(path);
   const std::wstring temporary = Wide(TemporaryPathFor(path));
   if (target.empty() || temporary.empty()) return false;
+  // A read-only file is not replaced, as Windows' MoveFileEx refuses to; Wine renames over
+  // it, so the attribute is looked at here.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
 
   Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
