@@ -22,6 +22,16 @@ int NearestMultiple(int coordinate, int size) {
   return q * size;
 }
 
+bool Overlaps(TRect a, TRect b) {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// Floor of a / b for b > 0.
+long long FloorDiv(long long a, long long b) {
+  long long q = a / b;
+  return a % b < 0 ? q - 1 : q;
+}
+
 }  // namespace
 
 TAxes AxesOf(int strip) {
@@ -72,4 +82,28 @@ TRect NearestScreenPosition(TRect r, TSize screen, TAxes axes) {
   int dx = axes & AxisX ? NearestMultiple(r.Left, screen.Width) : 0;
   int dy = axes & AxisY ? NearestMultiple(r.Top, screen.Height) : 0;
   return {r.Left - dx, r.Top - dy, r.Right - dx, r.Bottom - dy};
+}
+
+int StartFrameReaching(const std::vector<TRect>& windows, int strip, TSize screen, TRect monitors,
+                       int initial, int count) {
+  const int first = ClampFrame(initial, count);
+  const int size = strip == StripVertical     ? screen.Height
+                   : strip == StripHorizontal ? screen.Width
+                                              : 0;
+  if (size <= 0) return first;
+  // Where the first frame begins along the strip, the screen being frame `first`.
+  const long long firstEdge = -static_cast<long long>(first) * size;
+  long long frame = first;
+  for (const TRect& r : windows) {
+    const long long low = strip == StripVertical ? r.Top : r.Left;
+    const long long high = strip == StripVertical ? r.Bottom : r.Right;
+    if (high > firstEdge || Overlaps(r, monitors)) continue;
+    // The screens between the screen and the frame holding the window's centre.
+    const long long reach = -FloorDiv(FloorDiv(low + high, 2), size);
+    // Farther than the strip is long: no run of the program put it there (some programs
+    // keep a window of their own far off the screen on purpose).
+    if (reach >= count) continue;
+    frame = std::max(frame, reach);
+  }
+  return ClampFrame(static_cast<int>(frame), count);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The arithmetic of the strip of frames. Frames are stacked along one axis, each the size
 // of the screen; a window's frame follows from its coordinates alone.
+#include <vector>
+
 #include "platform/Desktop.h"
 
 // The "VirtualDesktop" option.
@@ -28,6 +30,15 @@ int FrameOfRestoreRect(TRect normal, int strip, TSize screen, int current);
 // remainder modulo the screen size, never negative; the size is kept and the other axis
 // is left alone.
 TRect PulledIntoScreen(TRect normal, TSize screen, TAxes axes);
+
+// The frame to start at when the screen is declared to be frame `initial`: windows lying
+// wholly before the first frame along the strip and off every monitor (`monitors`, the
+// rectangle around them all) were parked by an earlier run that ended while a later frame
+// was on the screen; the start frame then becomes the one that brings the farthest of them
+// (by its centre) back into the strip, never earlier than `initial`. A window farther
+// away than the strip is long was not parked by the program and does not count.
+int StartFrameReaching(const std::vector<TRect>& windows, int strip, TSize screen, TRect monitors,
+                       int initial, int count);
 
 // `r` moved along `axes` by the whole number of screens nearest to its offset, so that a
 // maximized window, which overlaps its frame by its border, lands on the screen.

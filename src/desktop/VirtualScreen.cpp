@@ -1,5 +1,7 @@
 #include "desktop/VirtualScreen.h"
 
+#include <vector>
+
 #include "desktop/FrameGeometry.h"
 #include "general/EnumerateWindows.h"
 #include "settings/CustomOption.h"
@@ -38,6 +40,25 @@ int CVirtualScreen::FrameCount() {
 
 void CVirtualScreen::StartAtFrame(int index) {
   CurrentFrame = ClampFrame(index, FrameCount());
+}
+
+void CVirtualScreen::StartAtFrameReachingParked(int index) {
+  const int drawn = CurrentFrame;
+  StartAtFrame(index);
+  std::vector<TRect> bounds;
+  for (const CWindow& window : WindowList) {
+    // A minimized window stands at the system's icon place, which says nothing of frames.
+    if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
+    bounds.push_back(window.Bounds);
+  }
+  const int left = desktop_.GetSystemMetrics(win::SmXVirtualScreen);
+  const int top = desktop_.GetSystemMetrics(win::SmYVirtualScreen);
+  const TRect monitors{left, top, left + desktop_.GetSystemMetrics(win::SmCxVirtualScreen),
+                       top + desktop_.GetSystemMetrics(win::SmCyVirtualScreen)};
+  CurrentFrame =
+      StartFrameReaching(bounds, Strip(), ScreenSize, monitors, CurrentFrame, FrameCount());
+  // The pager was drawn when it was shown, before the frame was known.
+  if (CurrentFrame != drawn) DrawPager();
 }
 
 void CVirtualScreen::ClampCurrentFrame() {

@@ -27,6 +27,10 @@ class CVirtualScreen {
 
   // Declares the screen as found to be frame `index` (clamped); moves nothing.
   void StartAtFrame(int index);
+  // As StartAtFrame, at start-up with the window list taken: where windows lie wholly
+  // before the first frame and off every monitor (left so by a run killed while a later
+  // frame was current), the screen is declared the frame that brings them back into reach.
+  void StartAtFrameReachingParked(int index);
   // After the number of frames may have changed: CurrentFrame back within 0..n - 1.
   void ClampCurrentFrame();
 

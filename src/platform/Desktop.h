@@ -94,6 +94,11 @@ constexpr unsigned LwaAlpha = 2;
 // GetDeviceCaps indexes.
 constexpr int HorzRes = 8;
 constexpr int VertRes = 10;
+// GetSystemMetrics indexes: the virtual screen, the rectangle around every monitor.
+constexpr int SmXVirtualScreen = 76;
+constexpr int SmYVirtualScreen = 77;
+constexpr int SmCxVirtualScreen = 78;
+constexpr int SmCyVirtualScreen = 79;
 // Starting the system's move of a window as if its caption had been grabbed.
 constexpr unsigned WmNcLButtonDown = 0x00A1;
 constexpr std::uintptr_t HtCaption = 2;
@@ -155,6 +160,8 @@ class Desktop {
 
   // GetDeviceCaps of the screen, GetDC(GetDesktopWindow()): HORZRES, VERTRES.
   virtual int GetDeviceCaps(int index) = 0;
+  // GetSystemMetrics; the program asks only for the virtual screen (SM_*VIRTUALSCREEN).
+  virtual int GetSystemMetrics(int index) = 0;
 
   // The pointer: ClipCursor keeps it inside `rect` (screen coordinates; null frees it);
   // ReleaseCapture ends the mouse capture of this thread's window.

@@ -70,8 +70,8 @@ void TOptionDlg::IdleStart(bool& done) {
   COption& settings = program_.OptionSettings;
   settings.Initialize();
   // The file's value is not range-checked; any value up to 1 means the first frame, and
-  // the lowest int has no predecessor.
-  program_.FormVirtualDesktop->StartAtFrame(
+  // the lowest int has no predecessor. The pager took the window list when it was shown.
+  program_.FormVirtualDesktop->StartAtFrameReachingParked(
       std::max(settings["VirtualDesktopInitialFrame"].IntValue(), 1) - 1);
   RegisterAllHotKeys(program_.Platform, settings, program_.CommandSettings, Handle());
   program_.Platform.StartHook(Handle(), settings["SnappingKey"].IntValue());

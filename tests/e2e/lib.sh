@@ -147,10 +147,20 @@ tw_wait_for() {
 tw_start() {
   local exe=${1:-tarnwick.exe}
   [[ -f ${TW_DIR}/${exe} ]] || fail "${exe} is not in the build"
-  "${TW_WINE}" "$(tw_winfile "${exe}")" >>"${TW_WORK}/${exe%.exe}.log" 2>&1 &
-  TW_PID=$!
-  tw_log "started ${exe} (unix pid ${TW_PID})"
-  tw_driver wait-process "${exe}" 10000 || fail "${exe} did not start"
+  local attempt
+  for attempt in 1 2; do
+    "${TW_WINE}" "$(tw_winfile "${exe}")" >>"${TW_WORK}/${exe%.exe}.log" 2>&1 &
+    TW_PID=$!
+    tw_log "started ${exe} (unix pid ${TW_PID})"
+    # Generous: on a busy machine a first start has taken over 10 s.
+    tw_driver wait-process "${exe}" 30000 && break
+    # Now and then under load Wine's loader never turns into the Windows process; what it
+    # was doing goes to the log, and one more start tells that from a program that cannot
+    # start.
+    tw_log "no ${exe} process after 30 s; the loader: $(ps -o pid=,stat=,wchan:20=,etime= -p "${TW_PID}" 2>&1 | tr -s ' ')"
+    kill -KILL "${TW_PID}" 2>/dev/null || true
+    ((attempt == 1)) || fail "${exe} did not start"
+  done
   [[ $(tw_result_value count) == 1 ]] || fail "expected one ${exe} process"
   TW_WINPID=$(sed -n 's/^process pid=\([0-9]*\) .*/\1/p' "${TW_LAST_RESULT}")
 }

@@ -74,6 +74,9 @@ class SimDesktop : public Desktop {
   // joins at the bottom when the windows are next enumerated.
   std::vector<WindowHandle> ZOrder;
   TSize ScreenSize{1024, 768};
+  // The rectangle around every monitor; empty: the primary screen alone, (0, 0) to
+  // ScreenSize.
+  std::optional<TRect> VirtualScreen;
   WindowHandle Foreground = 0;
   // While it is not 0, only a process that owns the foreground window may take the
   // foreground (Windows' default is 200000 ms).
@@ -152,6 +155,7 @@ class SimDesktop : public Desktop {
   bool GetForegroundLockTimeout(unsigned& timeout) override;
   bool SetForegroundLockTimeout(unsigned timeout) override;
   int GetDeviceCaps(int index) override;
+  int GetSystemMetrics(int index) override;
   bool ClipCursor(const TRect* rect) override;
   bool ReleaseCapture() override;
   bool PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,

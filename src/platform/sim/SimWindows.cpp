@@ -308,3 +308,13 @@ int SimDesktop::GetDeviceCaps(int index) {
   if (index == win::VertRes) return ScreenSize.Height;
   return 0;
 }
+
+int SimDesktop::GetSystemMetrics(int index) {
+  Log(Call("GetSystemMetrics", index));
+  const TRect all = VirtualScreen.value_or(TRect{0, 0, ScreenSize.Width, ScreenSize.Height});
+  if (index == win::SmXVirtualScreen) return all.Left;
+  if (index == win::SmYVirtualScreen) return all.Top;
+  if (index == win::SmCxVirtualScreen) return all.Width();
+  if (index == win::SmCyVirtualScreen) return all.Height();
+  return 0;
+}

@@ -87,6 +87,10 @@ int Win32Desktop::CompareStringA(unsigned flags, const std::string& a, const std
                           wb.c_str(), static_cast<int>(wb.size()));
 }
 
+int Win32Desktop::GetSystemMetrics(int index) {
+  return ::GetSystemMetrics(index);
+}
+
 bool Win32Desktop::CreateProcessA(const std::string& commandLine, unsigned creationFlags,
                                   ProcessInformation& info) {
   // CreateProcessW may write into the command line, so it gets a copy of its own.

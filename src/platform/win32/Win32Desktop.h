@@ -1,6 +1,7 @@
 #pragma once
 // The real Desktop: thin calls into user32, kernel32 and the hook library.
 #include "platform/Desktop.h"
+#include "platform/PostedMoves.h"
 
 class Win32Desktop : public Desktop {
  public:
@@ -26,6 +27,7 @@ class Win32Desktop : public Desktop {
   unsigned MapVirtualKeyA(unsigned code, unsigned mapType) override;
   std::string GetKeyNameTextA(long lParam) override;
   int CompareStringA(unsigned flags, const std::string& a, const std::string& b) override;
+  int GetSystemMetrics(int index) override;
 
   // Window calls (Win32Windows.cpp).
   bool EnumWindows(const EnumWindowsProc& callback) override;
@@ -52,4 +54,8 @@ class Win32Desktop : public Desktop {
   bool ReleaseCapture() override;
   bool PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
                     std::intptr_t lParam) override;
+
+ private:
+  // Moves posted to windows that did not answer: they read as standing where they were sent.
+  CPostedMoves postedMoves_;
 };

@@ -62,15 +62,21 @@ bool Win32Desktop::IsWindow(WindowHandle window) {
 
 bool Win32Desktop::GetWindowRect(WindowHandle window, TRect& rect) {
   RECT r;
-  if (!::GetWindowRect(ToHwnd(window), &r)) return false;
-  rect = FromRect(r);
+  if (!::GetWindowRect(ToHwnd(window), &r)) {
+    postedMoves_.Settled(window);  // gone; a new window may get its handle
+    return false;
+  }
+  rect = postedMoves_.Expected(window, FromRect(r), [&] { return WindowAnswers(ToHwnd(window)); });
   return true;
 }
 
 bool Win32Desktop::GetWindowPlacement(WindowHandle window, TWindowPlacement& placement) {
   WINDOWPLACEMENT p{};
   p.length = sizeof p;
-  if (!::GetWindowPlacement(ToHwnd(window), &p)) return false;
+  if (!::GetWindowPlacement(ToHwnd(window), &p)) {
+    postedMoves_.Settled(window);
+    return false;
+  }
   placement.Flags = p.flags;
   placement.ShowCmd = p.showCmd;
   placement.MinPosition = {static_cast<int>(p.ptMinPosition.x),
@@ -78,6 +84,10 @@ bool Win32Desktop::GetWindowPlacement(WindowHandle window, TWindowPlacement& pla
   placement.MaxPosition = {static_cast<int>(p.ptMaxPosition.x),
                            static_cast<int>(p.ptMaxPosition.y)};
   placement.NormalPosition = FromRect(p.rcNormalPosition);
+  // The moves go to the restore rectangle of a window in the normal state.
+  if (!(::GetWindowLongPtrW(ToHwnd(window), GWL_STYLE) & (WS_MINIMIZE | WS_MAXIMIZE)))
+    placement.NormalPosition = postedMoves_.Expected(window, placement.NormalPosition,
+                                                     [&] { return WindowAnswers(ToHwnd(window)); });
   return true;
 }
 
@@ -97,17 +107,39 @@ bool Win32Desktop::SetWindowPlacement(WindowHandle window, const TWindowPlacemen
 bool Win32Desktop::MoveWindow(WindowHandle window, int x, int y, int width, int height,
                               bool repaint) {
   HWND hwnd = ToHwnd(window);
-  if (WindowAnswers(hwnd)) return ::MoveWindow(hwnd, x, y, width, height, repaint ? TRUE : FALSE);
+  if (WindowAnswers(hwnd)) {
+    // It has carried out whatever was posted to it before; this move comes after those.
+    postedMoves_.Settled(window);
+    return ::MoveWindow(hwnd, x, y, width, height, repaint ? TRUE : FALSE);
+  }
   // Posted instead of sent: the window moves when its program answers again.
-  return ::SetWindowPos(hwnd, nullptr, x, y, width, height,
-                        SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  if (!::SetWindowPos(hwnd, nullptr, x, y, width, height,
+                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS))
+    return false;
+  postedMoves_.Posted(window, {x, y, x + width, y + height});
+  return true;
 }
 
 bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                                 int cy, unsigned flags) {
   HWND hwnd = ToHwnd(window);
-  if (!WindowAnswers(hwnd)) flags |= SWP_ASYNCWINDOWPOS;
-  return ::SetWindowPos(hwnd, ToHwnd(insertAfter), x, y, cx, cy, flags);
+  if (WindowAnswers(hwnd)) {
+    postedMoves_.Settled(window);
+    return ::SetWindowPos(hwnd, ToHwnd(insertAfter), x, y, cx, cy, flags);
+  }
+  // The size it keeps is the one it was last sent to, if any (asking again would wait).
+  RECT current{};
+  const bool known = ::GetWindowRect(hwnd, &current);
+  TRect size = FromRect(current);
+  if (const TRect* owed = postedMoves_.Owed(window)) size = *owed;
+  if (!::SetWindowPos(hwnd, ToHwnd(insertAfter), x, y, cx, cy, flags | SWP_ASYNCWINDOWPOS))
+    return false;
+  if (known && !(flags & SWP_NOMOVE)) {
+    const int width = flags & SWP_NOSIZE ? size.Width() : cx;
+    const int height = flags & SWP_NOSIZE ? size.Height() : cy;
+    postedMoves_.Posted(window, {x, y, x + width, y + height});
+  }
+  return true;
 }
 
 bool Win32Desktop::ShowWindow(WindowHandle window, int command) {
