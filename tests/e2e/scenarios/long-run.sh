@@ -125,9 +125,9 @@ tw_log "${count} command presses in $(tw_result_value elapsed-ms) ms: median" \
   "max $(tw_result_value press-max-ms) ms"
 tw_log "switches and presses took $((SECONDS - began)) s"
 # A press that changed nothing and took effect when pressed again: seen once in 200 to
-# once in 1,000 frame switches under Wine on a busy machine, with the hot key still
-# registered and no modifier held (the driver reports those facts). Far more means presses
-# are being dropped.
+# once in 1,000 frame switches, with the hot key still registered and no modifier held
+# (the driver reports those facts). Wine itself loses about 2 in 1,000 hot-key presses sent
+# to another process (docs/WINE.md). Far more means the program drops presses.
 lost_limit=$((2 + count / 100))
 tw_log "lost presses: ${lost_switches} of ${switches} switches, ${lost_presses} of ${count}" \
   "command presses (allowed ${lost_limit} each)"
