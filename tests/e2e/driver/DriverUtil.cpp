@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "Commands.h"
+
 std::string Utf8(std::wstring_view text) {
   if (text.empty()) return {};
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -191,4 +193,92 @@ void PumpFor(DWORD milliseconds) {
       DispatchMessageW(&message);
     }
   }
+}
+
+std::wstring_view Arg(const std::vector<std::wstring>& args, size_t i) {
+  return i < args.size() ? std::wstring_view(args[i]) : std::wstring_view();
+}
+
+std::optional<long> ParseSigned(std::wstring_view text) {
+  const bool negative = !text.empty() && text[0] == L'-';
+  if (negative) text.remove_prefix(1);
+  auto value = ParseNumber(text);
+  if (!value) return std::nullopt;
+  return negative ? -static_cast<long>(*value) : static_cast<long>(*value);
+}
+
+std::optional<HWND> ParseWindow(std::wstring_view text) {
+  auto value = ParseNumber(text);
+  if (!value || *value == 0) return std::nullopt;
+  return reinterpret_cast<HWND>(static_cast<uintptr_t>(*value));
+}
+
+std::string RectText(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+double NowMs() {
+  static const LONGLONG frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f.QuadPart;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency);
+}
+
+std::string Ms(double ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", ms);
+  return text;
+}
+
+std::optional<KeyCombination> ParseCombination(std::wstring_view modifiers, std::wstring_view key) {
+  auto m = ParseNumber(modifiers);
+  auto k = ParseNumber(key);
+  if (!m || !k || *m > 7 || *k == 0 || *k > 0xFE) return std::nullopt;
+  return KeyCombination{static_cast<UINT>(*m), static_cast<UINT>(*k)};
+}
+
+namespace {
+
+// Keys that come from the extended part of the keyboard (arrows and the block above them).
+bool IsExtendedKey(UINT key) {
+  return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
+}
+
+INPUT KeyInput(UINT key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = static_cast<WORD>(key);
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(key) ? KEYEVENTF_EXTENDEDKEY : 0);
+  return input;
+}
+
+}  // namespace
+
+bool Press(const KeyCombination& c) {
+  std::vector<UINT> held;
+  if (c.modifiers & MOD_SHIFT) held.push_back(VK_SHIFT);
+  if (c.modifiers & MOD_CONTROL) held.push_back(VK_CONTROL);
+  if (c.modifiers & MOD_ALT) held.push_back(VK_MENU);
+  std::vector<INPUT> inputs;
+  for (UINT k : held) inputs.push_back(KeyInput(k, false));
+  inputs.push_back(KeyInput(c.key, false));
+  inputs.push_back(KeyInput(c.key, true));
+  for (auto k = held.rbegin(); k != held.rend(); ++k) inputs.push_back(KeyInput(*k, true));
+  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (sent != inputs.size()) {
+    Report("error=SendInput sent " + std::to_string(sent) + " of " + std::to_string(inputs.size()) +
+           " events, error " + std::to_string(GetLastError()));
+    return false;
+  }
+  return true;
 }

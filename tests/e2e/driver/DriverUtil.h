@@ -60,3 +60,43 @@ std::string DescribeWindow(HWND window);
 
 // A sleep that keeps this thread's windows answering.
 void PumpFor(DWORD milliseconds);
+
+// Argument i, or nothing when there are fewer (which no parser accepts).
+std::wstring_view Arg(const std::vector<std::wstring>& args, size_t i);
+// A decimal number with an optional sign (window coordinates may be negative).
+std::optional<long> ParseSigned(std::wstring_view text);
+// A window handle as the result files write it; 0 is none.
+std::optional<HWND> ParseWindow(std::wstring_view text);
+
+// "left,top,right,bottom", as the result files write rectangles.
+std::string RectText(const RECT& r);
+bool SameRect(const RECT& a, const RECT& b);
+
+// Milliseconds from a high-resolution clock; what is measured here lies below the 10 to
+// 16 ms steps of GetTickCount.
+double NowMs();
+// Milliseconds with one decimal, for result lines.
+std::string Ms(double ms);
+
+// Polls every `interval` ms until `done` holds or the time is up, keeping this thread's
+// windows answering; true when it held.
+template <typename Done>
+bool PollUntil(DWORD milliseconds, Done done, DWORD interval = 1) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  while (!done()) {
+    if (GetTickCount64() >= end) return false;
+    PumpFor(interval);
+  }
+  return true;
+}
+
+// A hot-key combination as RegisterHotKey takes it.
+struct KeyCombination {
+  UINT modifiers = 0;  // MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4
+  UINT key = 0;
+};
+std::optional<KeyCombination> ParseCombination(std::wstring_view modifiers, std::wstring_view key);
+// The combination as a user types it: modifiers down, the key down and up, modifiers up, in
+// one SendInput call so that no other input comes between them. Reports an error line and
+// returns false when the system took fewer events.
+bool Press(const KeyCombination& c);

@@ -32,11 +32,6 @@ struct FaultState {
 
 FaultState g_fault;
 
-std::string RectText(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
-}
-
 void Vanish(HWND window, const char* why) {
   if (g_fault.vanished) return;
   g_fault.vanished = true;
@@ -98,12 +93,6 @@ LRESULT CALLBACK FaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-std::optional<HWND> ParseWindow(std::wstring_view text) {
-  auto value = ParseNumber(text);
-  if (!value || *value == 0) return std::nullopt;
-  return reinterpret_cast<HWND>(static_cast<uintptr_t>(*value));
 }
 
 // fault-window <class> <title> <none|probe|parked|activated> [seconds]: an ordinary

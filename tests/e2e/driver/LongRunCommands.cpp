@@ -19,54 +19,6 @@
 
 namespace {
 
-std::wstring_view Arg(const std::vector<std::wstring>& args, size_t i) {
-  return i < args.size() ? std::wstring_view(args[i]) : std::wstring_view();
-}
-
-std::optional<long> ParseSigned(std::wstring_view text) {
-  const bool negative = !text.empty() && text[0] == L'-';
-  if (negative) text.remove_prefix(1);
-  auto value = ParseNumber(text);
-  if (!value) return std::nullopt;
-  return negative ? -static_cast<long>(*value) : static_cast<long>(*value);
-}
-
-double NowMs() {
-  static const LONGLONG frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f.QuadPart;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency);
-}
-
-std::string Ms(double ms) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", ms);
-  return text;
-}
-
-template <typename Done>
-bool PollUntil(DWORD milliseconds, Done done, DWORD interval = 1) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  while (!done()) {
-    if (GetTickCount64() >= end) return false;
-    PumpFor(interval);
-  }
-  return true;
-}
-
-std::string RectText(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // Median, minimum, maximum and sum of a run's times, as result lines with a prefix.
 void ReportTimes(const std::string& prefix, std::vector<double> times) {
   if (times.empty()) return;
@@ -84,57 +36,11 @@ void ReportTimes(const std::string& prefix, std::vector<double> times) {
   Report(prefix + "total-ms=" + Ms(sum));
 }
 
-struct Combination {
-  UINT modifiers = 0;  // MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4
-  UINT key = 0;
-};
-
-std::optional<Combination> ParseCombination(std::wstring_view modifiers, std::wstring_view key) {
-  auto m = ParseNumber(modifiers);
-  auto k = ParseNumber(key);
-  if (!m || !k || *m > 7 || *k == 0 || *k > 0xFE) return std::nullopt;
-  return Combination{static_cast<UINT>(*m), static_cast<UINT>(*k)};
-}
-
-bool IsExtendedKey(UINT key) {
-  return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
-}
-
-INPUT KeyInput(UINT key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = static_cast<WORD>(key);
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(key) ? KEYEVENTF_EXTENDEDKEY : 0);
-  return input;
-}
-
-// Modifiers down, the key down and up, modifiers up: one SendInput call, so no other input
-// can come between them.
-bool Press(const Combination& c) {
-  std::vector<UINT> held;
-  if (c.modifiers & MOD_SHIFT) held.push_back(VK_SHIFT);
-  if (c.modifiers & MOD_CONTROL) held.push_back(VK_CONTROL);
-  if (c.modifiers & MOD_ALT) held.push_back(VK_MENU);
-  std::vector<INPUT> inputs;
-  for (UINT k : held) inputs.push_back(KeyInput(k, false));
-  inputs.push_back(KeyInput(c.key, false));
-  inputs.push_back(KeyInput(c.key, true));
-  for (auto k = held.rbegin(); k != held.rend(); ++k) inputs.push_back(KeyInput(*k, true));
-  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  if (sent != inputs.size()) {
-    Report("error=SendInput sent " + std::to_string(sent) + " of " + std::to_string(inputs.size()) +
-           " events, error " + std::to_string(GetLastError()));
-    return false;
-  }
-  return true;
-}
-
 // After a press that had no effect: which modifiers the system holds down, whether someone
 // still holds the combination, and whether one more press takes effect (the first one was
 // lost on its way) or not (the program no longer answers it).
 template <typename Done>
-bool ReportLostPress(const Combination& c, Done done) {
+bool ReportLostPress(const KeyCombination& c, Done done) {
   std::string held;
   for (auto [key, name] : {std::pair{VK_SHIFT, "shift"}, {VK_CONTROL, "ctrl"}, {VK_MENU, "alt"}})
     if (GetAsyncKeyState(key) & 0x8000) held += std::string(held.empty() ? "" : "+") + name;

@@ -15,11 +15,6 @@
 
 namespace {
 
-std::string RectText(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
-}
-
 // The pager: the program's visible tool window of its form class.
 std::vector<HWND> PagerWindows() {
   std::vector<DWORD> pids;

@@ -91,8 +91,8 @@ int StartUntilReady(const std::vector<std::wstring>& args) {
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"TwDriverReadyProbe";
   RegisterClassExW(&windowClass);
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"probe", WS_OVERLAPPED, 0, 0, 10,
-                                10, nullptr, nullptr, windowClass.hInstance, nullptr);
+  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"probe", WS_OVERLAPPED, 0, 0, 10, 10,
+                                nullptr, nullptr, windowClass.hInstance, nullptr);
   size_t taken = 0;
   for (const Combination& c : combinations) {
     DWORD error = 0;

@@ -8,39 +8,15 @@
 ini=${TW_DIR}/tarnwick.ini
 printf '[Option]\r\nVirtualDesktop=1\r\n' >"${ini}"
 
-# open <class> <x> <y> <w> <h>: a window of the driver's in place; its hwnd into ${found}.
-open() {
-  tw_driver_bg fault-window "$1" "$1" none 80
-  tw_wait_for 20 tw_driver find-window "$1" || fail "the window $1 did not appear"
-  found=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .*/\1/p' "${TW_LAST_RESULT}" | head -n 1)
-  tw_driver move-window "${found}" "$2" "$3" "$4" "$5" || fail "$1 could not be placed"
-}
-
-declare -A start
-# read_start <hwnd>...
-read_start() {
-  tw_driver window-state "$@" || fail "a window has gone: $*"
-  local hwnd
-  for hwnd in "$@"; do start[${hwnd}]=$(tw_result_value "rect.${hwnd}"); done
-}
-
-# all_shifted <dy> <hwnd>...: every window stands at its start rectangle moved down by dy.
-all_shifted() {
-  local dy=$1 hwnd l t r b
-  shift
-  tw_driver window-state "$@" || return 1
-  for hwnd in "$@"; do
-    IFS=, read -r l t r b <<<"${start[${hwnd}]}"
-    [[ $(tw_result_value "rect.${hwnd}") == "${l},$((t + dy)),${r},$((b + dy))" ]] || return 1
-  done
-}
+# shellcheck source=data/fault-window-lib.sh
+source "${TW_DATA}/fault-window-lib.sh"
 
 tw_start
 tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
-open TwCrashA 60 80 300 200
-open TwCrashB 420 300 400 300
-b_result=${TW_BG_RESULT}
-open TwCrashMax 200 200 300 200
+fault_window TwCrashA TwCrashA none 60 80 300 200
+fault_window TwCrashB TwCrashB none 420 300 400 300
+b_result=${found_result}
+fault_window TwCrashMax TwCrashMax none 200 200 300 200
 max=${found}
 tw_driver show-window "${max}" maximize || fail "the window did not maximize"
 "${TW_WINE}" notepad.exe >/dev/null 2>&1 &
@@ -64,10 +40,10 @@ read_start "${windows[@]}"
 # virtual desktop's own window, which waits on the hung window as well.
 tw_driver hang-window "${b}" 10000 || fail "B did not stop answering"
 tw_driver press-hotkey 7 0x28 || fail "the key strokes could not be sent"
-tw_wait_for 10 all_shifted -768 "${a}" "${max}" "${notepad}" ||
+tw_wait_for 10 at -768 "${a}" "${max}" "${notepad}" ||
   fail "the first switch did not park the windows"
 tw_driver press-hotkey 7 0x28 || fail "the key strokes could not be sent"
-tw_wait_for 10 all_shifted -1536 "${a}" "${max}" "${notepad}" ||
+tw_wait_for 10 at -1536 "${a}" "${max}" "${notepad}" ||
   fail "the second switch did not park the windows"
 tw_screenshot parked.png
 
@@ -111,7 +87,7 @@ tw_driver processes tarnwick.exe || fail "the program ended before its crash was
 tw_driver close-window "${dialog}" || fail "the crash report did not close"
 tw_wait_for 20 "! tw_driver processes tarnwick.exe" || fail "the program did not end"
 tw_wait_for 20 tw_result_has '^answering=1' "${b_result}" || fail "B did not answer again"
-tw_wait_for 10 all_shifted 0 "${b}" || true
+tw_wait_for 10 at 0 "${b}" || true
 expect_all_back "after the program has ended and B has answered"
 tw_driver windows-of-process '*'
 tw_result_has '^window .* visible=1 .* class="TarnwickForm" ' && fail "a window of the program stays"

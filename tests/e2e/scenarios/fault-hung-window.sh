@@ -13,44 +13,11 @@ down=0x28
 up=0x26
 hang_ms=10000
 
-first_hwnd() {
-  sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .*/\1/p' "${TW_LAST_RESULT}" | head -n 1
-}
+# shellcheck source=data/fault-window-lib.sh
+source "${TW_DATA}/fault-window-lib.sh"
 
-# fault_window <class> <title> <x> <y> <w> <h>: a window of the driver's in place; hwnd in
-# ${found}, its result file in ${found_result}.
-fault_window() {
-  tw_driver_bg fault-window "$1" "$2" none 100
-  found_result=${TW_BG_RESULT}
-  tw_wait_for 20 tw_driver find-window "$1" "$2" || fail "the window $2 did not appear"
-  found=$(first_hwnd)
-  tw_driver move-window "${found}" "$3" "$4" "$5" "$6" || fail "$2 could not be placed"
-}
-
-declare -A start
-read_start() {
-  tw_driver window-state "$@" || fail "a window has gone: $*"
-  local hwnd
-  for hwnd in "$@"; do start[${hwnd}]=$(tw_result_value "rect.${hwnd}"); done
-}
-
-shifted() {
-  local l t r b
-  IFS=, read -r l t r b <<<"$1"
-  printf '%d,%d,%d,%d\n' "${l}" $((t + $2)) "${r}" $((b + $2))
-}
-
-# at <dy> <hwnd>...: every window stands at its start rectangle moved down by dy.
-at() {
-  local dy=$1 hwnd
-  shift
-  tw_driver window-state "$@" || return 1
-  for hwnd in "$@"; do
-    [[ $(tw_result_value "rect.${hwnd}") == "$(shifted "${start[${hwnd}]}" "${dy}")" ]] || return 1
-  done
-}
-
-# expect_at <why> <dy> <hwnd>...
+# expect_at <why> <dy> <hwnd>...: as the library's, without waiting: the switch has been
+# timed to completion already.
 expect_at() {
   local why=$1 dy=$2
   shift 2
@@ -73,12 +40,6 @@ timed_switch() {
   ((${ms%.*} < 1000)) || fail "$3: the frame switch took ${ms} ms, more than a second"
 }
 
-# program_windows: the program's window set into ${windows_now}.
-program_windows() {
-  tw_driver windows-of-process tarnwick.exe || fail "the program is not running"
-  windows_now=$(tw_window_summary)
-}
-
 tw_start
 tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
 
@@ -87,11 +48,11 @@ tw_wait_for 20 "tw_driver find-window TwHungOther && [[ \$(tw_result_value match
   fail "the other windows did not appear"
 mapfile -t others < <(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .*/\1/p' "${TW_LAST_RESULT}")
 ((${#others[@]} == 3)) || fail "expected three other windows"
-fault_window TwHung TwHung 400 300 300 200
+fault_window TwHung TwHung none 400 300 300 200
 hung=${found}
 hung_result=${found_result}
 # A window waiting on the next frame, one screen below.
-fault_window TwHungOther "Next frame" 600 868 300 200
+fault_window TwHungOther "Next frame" none 600 868 300 200
 next=${found}
 
 # The hung window is not the one in front: activating another window would have to wait for
