@@ -282,3 +282,16 @@ bool Press(const KeyCombination& c) {
   }
   return true;
 }
+
+bool RegisterWindowClass(const std::wstring& name, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = name.c_str();
+  if (RegisterClassExW(&windowClass)) return true;
+  Report("error=RegisterClassEx failed with " + std::to_string(GetLastError()));
+  return false;
+}

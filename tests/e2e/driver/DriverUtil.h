@@ -58,6 +58,10 @@ bool HasTaskbarButton(HWND window);
 // One line with every attribute of a top-level window that the scenarios look at.
 std::string DescribeWindow(HWND window);
 
+// Registers an ordinary application window class (arrow cursor, window-coloured
+// background); reports an error line and returns false when the system refuses.
+bool RegisterWindowClass(const std::wstring& name, WNDPROC procedure);
+
 // A sleep that keeps this thread's windows answering.
 void PumpFor(DWORD milliseconds);
 

@@ -121,19 +121,9 @@ int FaultWindow(const std::vector<std::wstring>& args) {
   g_fault.trigger = trigger;
   g_fault.opened = GetTickCount64();
 
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = FaultWindowProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = args[0].c_str();
-  if (!RegisterClassExW(&windowClass)) {
-    Report("error=RegisterClassEx failed with " + std::to_string(GetLastError()));
-    return kFailure;
-  }
+  if (!RegisterWindowClass(args[0], FaultWindowProc)) return kFailure;
   HWND window = CreateWindowExW(0, args[0].c_str(), args[1].c_str(), WS_OVERLAPPEDWINDOW, 100, 100,
-                                400, 300, nullptr, nullptr, windowClass.hInstance, nullptr);
+                                400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) {
     Report("error=CreateWindowEx failed with " + std::to_string(GetLastError()));
     return kFailure;

@@ -285,17 +285,7 @@ int OpenWindows(const std::vector<std::wstring>& args) {
     Report("error=usage: open-windows <class> <count 1-500> <seconds>");
     return kUsage;
   }
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = ManyWindowProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = args[0].c_str();
-  if (!RegisterClassExW(&windowClass)) {
-    Report("error=RegisterClassEx failed with " + std::to_string(GetLastError()));
-    return kFailure;
-  }
+  if (!RegisterWindowClass(args[0], ManyWindowProc)) return kFailure;
   std::vector<HWND> windows;
   for (unsigned long i = 0; i < *count; ++i) {
     // Ten columns, rows 60 pixels apart: all inside the 1024x768 screen.
@@ -303,7 +293,7 @@ int OpenWindows(const std::vector<std::wstring>& args) {
     const int y = static_cast<int>((i / 10) % 9) * 60 + 10;
     const std::wstring title = args[0] + L" " + std::to_wstring(i);
     HWND window = CreateWindowExW(0, args[0].c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, x, y, 240,
-                                  160, nullptr, nullptr, windowClass.hInstance, nullptr);
+                                  160, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) {
       Report("error=CreateWindowEx failed with " + std::to_string(GetLastError()));
       return kFailure;

@@ -113,19 +113,10 @@ int OpenWindow(const std::vector<std::wstring>& args) {
     }
     (i == 2 ? seconds : exstyle) = *parsed;
   }
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = PlainWindowProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = args[0].c_str();
-  if (!RegisterClassExW(&windowClass)) {
-    Report("error=RegisterClassEx failed with " + std::to_string(GetLastError()));
-    return kFailure;
-  }
-  HWND window = CreateWindowExW(exstyle, args[0].c_str(), args[1].c_str(), WS_OVERLAPPEDWINDOW, 100,
-                                100, 400, 300, nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (!RegisterWindowClass(args[0], PlainWindowProc)) return kFailure;
+  HWND window =
+      CreateWindowExW(exstyle, args[0].c_str(), args[1].c_str(), WS_OVERLAPPEDWINDOW, 100, 100, 400,
+                      300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) {
     Report("error=CreateWindowEx failed with " + std::to_string(GetLastError()));
     return kFailure;
