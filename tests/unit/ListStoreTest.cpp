@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "ListTestForms.h"
 #include "SettingsTestSupport.h"
 #include "toolkit/headless/HeadlessBackend.h"

@@ -59,7 +59,7 @@ class Win32Backend : public ToolkitBackend {
 
   HINSTANCE instance_;
   std::unique_ptr<win32tk::ApplicationWindow> application_;
-  win32tk::ModalState* modalTop_ = nullptr;  // innermost running modal loop
+  win32tk::ModalState* modalTop_ = nullptr;       // innermost running modal loop
   std::unique_ptr<win32tk::TimerWindow> timers_;  // made with the first timer started
 };
 
