@@ -3,23 +3,8 @@
 # five times each way. Prints the figures; speed is not asserted here.
 # timeout: 120
 
-ini=${TW_DIR}/tarnwick.ini
-printf '[Option]\r\nVirtualDesktop=1\r\n' >"${ini}"
-count=50
-
-count_shown() {
-  tw_driver find-window "$1" || return 1
-  [[ $(grep -c '^window .* visible=1 ' "${TW_LAST_RESULT}") == "$2" ]]
-}
-
-tw_driver_bg open-windows TwTiming "${count}" 110
-tw_wait_for 30 count_shown TwTiming "${count}" || fail "the ${count} windows did not appear"
-last=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}" | head -n 1)
-
-tw_start
-tw_wait_for 20 tw_driver hotkey-taken 7 0x28 || fail "the program did not register its hot keys"
-# An activation makes the program take its window list afresh.
-tw_driver activate "${last}" || fail "a window did not come to the front"
+# shellcheck source=data/timing-lib.sh
+source "${TW_DATA}/timing-lib.sh"
 sleep 1
 
 times=()

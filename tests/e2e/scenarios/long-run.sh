@@ -197,8 +197,8 @@ linux_ms=$(((idle_end_linux_cpu_ticks - idle_start_linux_cpu_ticks) * 1000 / tic
 tw_log "idle for ${idle_seconds} s: ${idle_ms} ms of processor time (GetProcessTimes)," \
   "${linux_ms} ms (Linux, ${ticks} ticks a second); over the whole run so far" \
   "$((idle_end_linux_cpu_ticks * 1000 / ticks)) ms"
-awk -v v="${idle_ms}" -v l="${idle_limit_ms}" 'BEGIN { exit !(v <= l) }' ||
-  fail "the program used ${idle_ms} ms of processor time in ${idle_seconds} idle seconds"
+# GetProcessTimes of another process is not to be trusted under Wine 8 (it has gone down
+# over an idle period): the Linux process's figure decides.
 ((linux_ms <= idle_limit_ms)) ||
   fail "the program's process used ${linux_ms} ms in ${idle_seconds} idle seconds"
 tw_stop
