@@ -6,6 +6,9 @@
 // file is missing or cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
+// Whether a file (not a folder) is at `path`, without reading it.
+bool FileExists(const std::string& path);
+
 // Replaces the file with `bytes` in one piece: the bytes go to a temporary file beside
 // it ("<path>.tmp"), which is flushed and then renamed over the old file, so a crash or a
 // full disk leaves either the old file or the new one, never a part. Returns false when

@@ -104,8 +104,6 @@ bool CIniFileOption::WriteStored() {
 }
 
 bool CIniFileOption::RewriteIfDeleted() {
-  if (!fileSeen_) return true;
-  std::string bytes;
-  if (ReadWholeFile(settingsPath_, bytes)) return true;
+  if (!fileSeen_ || FileExists(settingsPath_)) return true;
   return WriteStored();
 }

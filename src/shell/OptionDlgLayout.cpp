@@ -150,7 +150,11 @@ void TOptionDlg::CreateControls() {
   for (TMenuItem* item : {MenuItemAdd, MenuItemRemove, MenuItemEdit, MenuItemUp, MenuItemDown})
     item->OnClick = [this](TComponent& sender) { MenuItemClick(sender); };
 
-  auto addGrid = [this](TTabSheet* sheet, const char* name) {
+  // A grid of one list with its two handlers.
+  using DrawCell = void (TOptionDlg::*)(TComponent&, int, int, const TRect&, TGridDrawState);
+  using MouseDown = void (TOptionDlg::*)(TComponent&, TMouseButton, TShiftState, int, int);
+  auto addGrid = [this](TTabSheet* sheet, const char* name, DrawCell drawCell,
+                        MouseDown mouseDown) {
     auto* grid = Place<TDrawGrid>(this, sheet, name, 4, 4, 330, 178);
     grid->SetColWidths({144, 244});
     grid->DefaultRowHeight = 18;
@@ -160,28 +164,22 @@ void TOptionDlg::CreateControls() {
     grid->Tag = 2;
     grid->PopupMenu = PopupMenuGrid;
     grid->OnDblClick = [this](TComponent& sender) { MenuItemClick(sender); };
+    grid->OnDrawCell = [this, drawCell](TComponent& sender, int col, int row, const TRect& rect,
+                                        TGridDrawState state) {
+      (this->*drawCell)(sender, col, row, rect, state);
+    };
+    grid->OnMouseDown = [this, mouseDown](TComponent& sender, TMouseButton button,
+                                          TShiftState shift, int x, int y) {
+      (this->*mouseDown)(sender, button, shift, x, y);
+    };
     return grid;
   };
   TabSheet4 = AddTabSheet(this, PageControl1, "TabSheet4", t::TabCommands);
-  DrawGridCommand = addGrid(TabSheet4, "DrawGridCommand");
-  DrawGridCommand->OnDrawCell = [this](TComponent& sender, int col, int row, const TRect& rect,
-                                       TGridDrawState state) {
-    DrawGridCommandDrawCell(sender, col, row, rect, state);
-  };
-  DrawGridCommand->OnMouseDown = [this](TComponent& sender, TMouseButton button, TShiftState shift,
-                                        int x, int y) {
-    DrawGridCommandMouseDown(sender, button, shift, x, y);
-  };
+  DrawGridCommand = addGrid(TabSheet4, "DrawGridCommand", &TOptionDlg::DrawGridCommandDrawCell,
+                            &TOptionDlg::DrawGridCommandMouseDown);
   TabSheet5 = AddTabSheet(this, PageControl1, "TabSheet5", t::TabWatching);
-  DrawGridWatching = addGrid(TabSheet5, "DrawGridWatching");
-  DrawGridWatching->OnDrawCell = [this](TComponent& sender, int col, int row, const TRect& rect,
-                                        TGridDrawState state) {
-    DrawGridWatchingDrawCell(sender, col, row, rect, state);
-  };
-  DrawGridWatching->OnMouseDown = [this](TComponent& sender, TMouseButton button, TShiftState shift,
-                                         int x, int y) {
-    DrawGridWatchingMouseDown(sender, button, shift, x, y);
-  };
+  DrawGridWatching = addGrid(TabSheet5, "DrawGridWatching", &TOptionDlg::DrawGridWatchingDrawCell,
+                             &TOptionDlg::DrawGridWatchingMouseDown);
   PageControl1->SetActivePage(TabSheet1);
 
   OKBtn = Place<TButton>(this, this, "OKBtn", 196, 232, 75, 25);

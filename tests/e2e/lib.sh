@@ -256,3 +256,17 @@ tw_screenshot() {
   import -window root "${file}"
   tw_log "screenshot ${file}"
 }
+
+# tw_shown_windows <class>: the shown top-level windows of that class, one hwnd a line,
+# into ${shown}.
+tw_shown_windows() {
+  tw_driver find-window "$1" || true
+  shown=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}")
+}
+
+# tw_count_shown <class> <n>: whether exactly n windows of that class are shown (their
+# hwnds in ${shown}).
+tw_count_shown() {
+  tw_shown_windows "$1"
+  [[ $(grep -c . <<<"${shown}") == "$2" ]]
+}

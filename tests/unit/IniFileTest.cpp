@@ -9,7 +9,7 @@
 
 namespace {
 
-using settings_test::FileExists;
+using settings_test::PathExists;
 using settings_test::ReadFile;
 using settings_test::ScratchDir;
 using settings_test::WriteFile;
@@ -27,7 +27,7 @@ TEST_F(IniFileTest, MissingOrUnreadableFileReadsAsEmptyAndReadingWritesNothing) 
     EXPECT_EQ(ini.ReadString("Option", "HotKeyGetInfo", "def"), "def");
     EXPECT_TRUE(ini.Close());
   }
-  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(PathExists(path));
 
   std::filesystem::create_directory(path);  // a path that cannot be read as a file
   CIniFile ini(path);
@@ -63,7 +63,7 @@ TEST_F(IniFileTest, NestedAccessesShareOneImageWrittenWhenTheLastCloses) {
   EXPECT_EQ(ReadFile(path), "[Command]\r\nCount=5\r\n");  // not yet written
   EXPECT_TRUE(outer.Close());
   EXPECT_EQ(ReadFile(path), "[Command]\r\nCount=3\r\n\r\n[Option]\r\nTranslucentAlpha=100\r\n");
-  EXPECT_FALSE(FileExists(TemporaryPathFor(path)));
+  EXPECT_FALSE(PathExists(TemporaryPathFor(path)));
 
   // Once closed, the next access reads the disk again.
   WriteFile(path, "[Command]\r\nCount=9\r\n");

@@ -137,7 +137,7 @@ TEST_F(LayoutTest, PagerPlacementReadsWithItsOwnDefaultsAndWritesAllFour) {
   EXPECT_EQ(placement.Top, 0);
   EXPECT_EQ(placement.Width, 80);
   EXPECT_EQ(placement.Height, 160);
-  EXPECT_FALSE(settings_test::FileExists(path));
+  EXPECT_FALSE(settings_test::PathExists(path));
 
   WriteFile(path, "[virtualdesktop]\r\nleft=0x20\r\nTop=-12\r\nWidth=wide\r\n");
   placement.Height = 300;

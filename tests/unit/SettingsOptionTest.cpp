@@ -69,7 +69,7 @@ TEST_F(SettingsOptionTest, FreshStartTakesTheDesignValuesAndWritesNothing) {
   EXPECT_EQ(Int("VirtualDesktopFixed"), 0);
   EXPECT_EQ(Text("HotKeyTranslucent"), "Shift+Ctrl+Alt+Home");
   EXPECT_EQ(Text("VirtualDesktopHotKeyRight"), "Shift+Ctrl+Alt+Right");
-  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(PathExists(path));
   // Apply: virtual screens are in use by design.
   EXPECT_TRUE(dlg.Pager.Visible());
   EXPECT_TRUE(dlg.SaveSize->Visible());
@@ -194,7 +194,7 @@ TEST_P(SettingsValidationTest, FirstFailingCheckShowsItsMessageAndChangesNothing
   ASSERT_EQ(backend.Boxes.size(), 1u);
   EXPECT_EQ(backend.Boxes[0].Text, *c.message);
   EXPECT_EQ(backend.Boxes[0].Flags, mb::OK | mb::IconError);
-  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(PathExists(path));
   EXPECT_EQ(Int("TranslucentAlpha"), 200);
   EXPECT_EQ(Int("VirtualDesktopCount"), 4);
   EXPECT_EQ(Int("VirtualDesktopInitialFrame"), 1);
@@ -266,7 +266,7 @@ TEST_F(SettingsOptionTest, ListsLoadAndSaveInsideTheOptionsAccessWithoutLosingWr
   EXPECT_NE(file.find("[Command]\r\nName=\"editor\"\r\nWindowTitle=\""), std::string::npos);
   EXPECT_NE(file.find("[Watching]\r\nName=\"\"\r\nWindowTitle=\"one\\ntwo\"\r\n"),
             std::string::npos);
-  EXPECT_FALSE(FileExists(TemporaryPathFor(path)));
+  EXPECT_FALSE(PathExists(TemporaryPathFor(path)));
 
   commands.Title->SetText("");
   watching.Title->SetText("");

@@ -33,7 +33,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-bool FileExists(const std::string& path) {
+bool PathExists(const std::string& path) {
   return std::filesystem::exists(path);
 }
 

@@ -25,7 +25,7 @@ class ScratchDir {
 
 std::string ReadFile(const std::string& path);  // "" when missing
 void WriteFile(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
+bool PathExists(const std::string& path);
 
 // The options dialog's bound controls with their design-time values, named as in the
 // real dialog, plus the tray menu items and the pager the general options drive.

@@ -55,6 +55,11 @@ void SyncDirectoryOf(const std::string& path) {
 
 }  // namespace
 
+bool FileExists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
   Descriptor d(::open(path.c_str(), O_RDONLY | O_CLOEXEC));

@@ -34,6 +34,13 @@ class Handle {
 
 }  // namespace
 
+bool FileExists(const std::string& path) {
+  const std::wstring wide = Wide(path);
+  if (wide.empty()) return false;
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
   const std::wstring wide = Wide(path);

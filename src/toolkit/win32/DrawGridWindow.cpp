@@ -10,6 +10,7 @@
 #include "toolkit/win32/ExtraControls.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/RoutedWindowProc.h"
+#include "toolkit/win32/WindowClasses.h"
 
 // <windows.h> renames TextOut after the canvas interface has named its member so.
 #undef TextOut
@@ -252,7 +253,7 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 HWND CreateDrawGridWindow(ControlPeer& peer) {
   auto* instance =
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(peer.form->window, GWLP_HINSTANCE));
-  RegisterChildClass(instance, kGridClass, GridWindowProc, CS_DBLCLKS, nullptr);
+  RegisterClassOnce(instance, kGridClass, GridWindowProc, CS_DBLCLKS);
   HWND window = MakeChildWindow(peer, WS_EX_CLIENTEDGE, kGridClass, WS_VSCROLL | WS_GROUP);
   if (window) SyncScrollBar(peer);
   return window;

@@ -80,20 +80,4 @@ HWND MakeChildWindow(ControlPeer& peer, DWORD exStyle, const wchar_t* windowClas
   return window;
 }
 
-void RegisterChildClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style,
-                        HBRUSH background) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, name, &existing)) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = style;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  wc.hbrBackground = background;
-  wc.lpszClassName = name;
-  RegisterClassExW(&wc);
-}
-
 }  // namespace win32tk

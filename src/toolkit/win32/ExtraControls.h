@@ -28,8 +28,5 @@ HWND CreateIconImageWindow(ControlPeer& peer);
 // A child window of the control's form with the next control id, the peer as its user
 // data and the form's font.
 HWND MakeChildWindow(ControlPeer& peer, DWORD exStyle, const wchar_t* windowClass, DWORD style);
-// Registers a window class of the backend's own once per process.
-void RegisterChildClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style,
-                        HBRUSH background);
 
 }  // namespace win32tk

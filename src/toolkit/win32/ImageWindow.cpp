@@ -5,6 +5,7 @@
 #include "toolkit/win32/GdiCanvas.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/RoutedWindowProc.h"
+#include "toolkit/win32/WindowClasses.h"
 
 namespace win32tk {
 
@@ -129,17 +130,7 @@ LRESULT CALLBACK ImageWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 void RegisterImageClass(HINSTANCE instance) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kImageClass, &existing)) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = ImageWindowProc;
-  wc.cbWndExtra = kExtraBytes;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  wc.lpszClassName = kImageClass;
-  RegisterClassExW(&wc);
+  RegisterClassOnce(instance, kImageClass, ImageWindowProc, 0, kExtraBytes);
 }
 
 }  // namespace

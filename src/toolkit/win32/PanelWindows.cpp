@@ -4,6 +4,7 @@
 #include "toolkit/Panels.h"
 #include "toolkit/win32/ExtraControls.h"
 #include "toolkit/win32/RoutedWindowProc.h"
+#include "toolkit/win32/WindowClasses.h"
 
 namespace win32tk {
 
@@ -95,14 +96,14 @@ HINSTANCE InstanceOf(const ControlPeer& peer) {
 }  // namespace
 
 HWND CreatePanelWindow(ControlPeer& peer) {
-  RegisterChildClass(InstanceOf(peer), kPanelClass, PanelWindowProc, 0, nullptr);
+  RegisterClassOnce(InstanceOf(peer), kPanelClass, PanelWindowProc);
   // The controls on it are its siblings above it: it must not paint over them.
   return MakeChildWindow(peer, 0, kPanelClass, WS_CLIPSIBLINGS);
 }
 
 HWND CreateIconImageWindow(ControlPeer& peer) {
-  RegisterChildClass(InstanceOf(peer), kIconClass, IconWindowProc, 0,
-                     GetSysColorBrush(COLOR_BTNFACE));
+  RegisterClassOnce(InstanceOf(peer), kIconClass, IconWindowProc, 0, 0,
+                    GetSysColorBrush(COLOR_BTNFACE));
   return MakeChildWindow(peer, 0, kIconClass, 0);
 }
 

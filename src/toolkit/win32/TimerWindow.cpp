@@ -5,6 +5,7 @@
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/RoutedWindowProc.h"
+#include "toolkit/win32/WindowClasses.h"
 
 namespace win32tk {
 
@@ -28,16 +29,7 @@ LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 TimerWindow::TimerWindow(HINSTANCE instance) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExW(instance, kTimerClass, &existing)) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = TimerWindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kTimerClass;
-    RegisterClassExW(&wc);
-  }
+  RegisterClassOnce(instance, kTimerClass, TimerWindowProc);
   window_ =
       CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
 }

@@ -10,6 +10,7 @@
 #include "toolkit/win32/Cp932.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/RoutedWindowProc.h"
+#include "toolkit/win32/WindowClasses.h"
 
 namespace win32tk {
 
@@ -88,15 +89,7 @@ LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void RegisterTrayClass(HINSTANCE instance) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kTrayClass, &existing)) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = TrayWindowProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = kTrayClass;
-  RegisterClassExW(&wc);
+  RegisterClassOnce(instance, kTrayClass, TrayWindowProc);
 }
 
 HICON LoadSmallIcon(HINSTANCE instance, int resource) {

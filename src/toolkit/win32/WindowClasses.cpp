@@ -2,28 +2,27 @@
 
 namespace win32tk {
 
-namespace {
-
-void Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, int windowExtra) {
+void RegisterClassOnce(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style,
+                       int windowExtra, HBRUSH background) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExW(instance, name, &existing)) return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
+  wc.style = style;
   wc.lpfnWndProc = proc;
   wc.cbWndExtra = windowExtra;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  wc.hbrBackground = background;
   wc.lpszClassName = name;
   RegisterClassExW(&wc);
 }
 
-}  // namespace
-
 void RegisterWindowClasses(HINSTANCE instance, WNDPROC applicationProc, WNDPROC formProc) {
-  Register(instance, kApplicationClass, applicationProc, 0);
-  Register(instance, kFormClass, formProc, DLGWINDOWEXTRA);
+  auto* face = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  RegisterClassOnce(instance, kApplicationClass, applicationProc, 0, 0, face);
+  RegisterClassOnce(instance, kFormClass, formProc, 0, DLGWINDOWEXTRA, face);
 }
 
 bool IsFormWindow(HWND window) {

@@ -11,18 +11,6 @@ key=0x76
 printf '[Command]\r\nCount=1\r\nName0="memo"\r\nHotKey0="Ctrl+Alt+F7"\r\n%s\r\n%s\r\n' \
   'WindowTitle0="@Notepad"' 'Program0="notepad.exe"' >"${ini}"
 
-# shown_windows <class>: the shown windows of that class, one hwnd a line, into ${shown}.
-shown_windows() {
-  tw_driver find-window "$1" || true
-  shown=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}")
-}
-
-# count_shown <class> <n>: whether exactly n windows of that class are shown.
-count_shown() {
-  shown_windows "$1"
-  [[ $(grep -c . <<<"${shown}") == "$2" ]]
-}
-
 expect_notepads() {
   tw_driver processes notepad.exe || true
   [[ $(tw_result_value count) == "$1" ]] ||
@@ -36,14 +24,14 @@ tw_wait_for 20 tw_driver hotkey-taken "${mods}" "${key}" ||
 
 # No notepad: the press starts the command line.
 tw_driver press-hotkey "${mods}" "${key}" || fail "the key strokes could not be sent"
-tw_wait_for 15 count_shown Notepad 1 || fail "the first press started no notepad window"
+tw_wait_for 15 tw_count_shown Notepad 1 || fail "the first press started no notepad window"
 first=${shown}
 sleep 1
 expect_notepads 1 "after the first press"
 
 # Another window in front: the press brings the notepad back instead of starting another.
 tw_driver_bg open-window TwCommandOther "Other window" 80
-tw_wait_for 15 count_shown TwCommandOther 1 || fail "the driver's window did not appear"
+tw_wait_for 15 tw_count_shown TwCommandOther 1 || fail "the driver's window did not appear"
 other=${shown}
 tw_driver activate "${other}" || fail "the driver's window did not come to the front"
 tw_driver press-and-watch "${mods}" "${key}" 1 5000 ||
@@ -55,10 +43,10 @@ expect_notepads 1 "after a press with the notepad open"
 # Three notepads, used in the order first, second, third: each press brings the one used
 # least recently, so the presses visit first, second, third and then the first again.
 "${TW_WINE}" notepad.exe >/dev/null 2>&1 &
-tw_wait_for 15 count_shown Notepad 2 || fail "the second notepad did not appear"
+tw_wait_for 15 tw_count_shown Notepad 2 || fail "the second notepad did not appear"
 second=$(grep -vx -- "${first}" <<<"${shown}")
 "${TW_WINE}" notepad.exe >/dev/null 2>&1 &
-tw_wait_for 15 count_shown Notepad 3 || fail "the third notepad did not appear"
+tw_wait_for 15 tw_count_shown Notepad 3 || fail "the third notepad did not appear"
 third=$(grep -vx -e "${first}" -e "${second}" <<<"${shown}")
 for hwnd in "${first}" "${second}" "${third}"; do
   tw_driver activate "${hwnd}" || fail "notepad ${hwnd} did not come to the front"

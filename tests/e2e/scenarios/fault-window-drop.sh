@@ -25,26 +25,11 @@ fault_window TwDropStay "C" none 200 868 400 250
 c=${found}
 read_start "${b}" "${c}"
 
-# drag_down <while-held>: presses in the middle of the dragged window's rectangle (at
-# 100,100,500,400), moves down by one cell, runs <while-held> halfway, lets go.
+# drag_down [while-held...]: the dragged window's rectangle (at 100,100,500,400) one cell
+# down.
 drag_down() {
   pager_read || fail "the pager has gone"
-  local step i
-  step=$(cell_top 1 "${n}")
-  window_center 100 100 500 400 "${n}"
-  xdotool windowfocus --sync "$(tw_desktop_window)"
-  xdotool mousemove "${PX}" "${PY}"
-  sleep 0.5
-  xdotool mousedown 1
-  sleep 0.3
-  for i in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove "${PX}" $((PY + step * i / 8))
-    sleep 0.05
-    if ((i == 4)); then "$@"; fi
-  done
-  sleep 0.3
-  xdotool mouseup 1
-  tw_log "dragged from ${PX},${PY} down by ${step}"
+  pager_drag_down 100 100 500 400 "${n}" "$@"
 }
 
 # after_drop <why> <result> <trigger>: the dragged window went, the view is on the next
@@ -62,7 +47,7 @@ after_drop() {
 fault_window TwDropProbe "Goes at the drop" probe 100 100 400 300
 probe_result=${found_result}
 sleep 0.5
-drag_down true
+drag_down
 after_drop "gone at the drop" "${probe_result}" probe
 [[ ${vanished_rect} == 100,100,500,400 ]] ||
   fail "the window that went at the drop was moved first (to ${vanished_rect})"

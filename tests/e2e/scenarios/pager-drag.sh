@@ -15,20 +15,8 @@ sleep 0.5
 
 # Press in the middle of A's rectangle and move down by exactly one cell.
 n=4
+pager_drag_down 100 100 500 400 "${n}"
 step=$(cell_top 1 "${n}")
-window_center 100 100 500 400 "${n}"
-xdotool windowfocus --sync "$(tw_desktop_window)"
-xdotool mousemove "${PX}" "${PY}"
-sleep 0.5
-xdotool mousedown 1
-sleep 0.3
-for i in 1 2 3 4 5 6 7 8; do
-  xdotool mousemove "${PX}" $((PY + step * i / 8))
-  sleep 0.05
-done
-sleep 0.3
-xdotool mouseup 1
-tw_log "dragged A's rectangle from ${PX},${PY} down by ${step}"
 sleep 1
 
 # Where the drop puts it: the drawn rectangle moved by one cell, scaled back; the window

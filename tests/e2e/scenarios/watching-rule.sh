@@ -13,17 +13,6 @@ ini=${TW_DIR}/tarnwick.ini
   printf 'TranslucentAlpha1=30\r\nPosition1=1\r\nPositionLeft1=500\r\nPositionTop1=400\r\n'
 } >"${ini}"
 
-# shown_windows <class>: the shown windows of that class, one hwnd a line, into ${shown}.
-shown_windows() {
-  tw_driver find-window "$1" || true
-  shown=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}")
-}
-
-count_shown() {
-  shown_windows "$1"
-  [[ $(grep -c . <<<"${shown}") == "$2" ]]
-}
-
 # stands_at <hwnd> <left> <top>
 stands_at() {
   tw_driver window-state "$1" || return 1
@@ -32,7 +21,7 @@ stands_at() {
 
 # The notepad from before the start.
 "${TW_WINE}" notepad.exe >/dev/null 2>&1 &
-tw_wait_for 15 count_shown Notepad 1 || fail "the first notepad did not appear"
+tw_wait_for 15 tw_count_shown Notepad 1 || fail "the first notepad did not appear"
 old=${shown}
 tw_driver move-window "${old}" 420 300 300 200 || fail "the first notepad could not be placed"
 
@@ -42,7 +31,7 @@ tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled wi
 tw_wait_for 10 tw_driver hotkey-taken 7 0x24 || fail "the program did not finish its start"
 
 "${TW_WINE}" notepad.exe >/dev/null 2>&1 &
-tw_wait_for 15 count_shown Notepad 2 || fail "the second notepad did not appear"
+tw_wait_for 15 tw_count_shown Notepad 2 || fail "the second notepad did not appear"
 new=$(grep -vx -- "${old}" <<<"${shown}")
 tw_wait_for 10 stands_at "${new}" 100 50 || fail "the new notepad was not moved to 100, 50"
 # Whatever else is applied happens in the same message; give a late move time to show.

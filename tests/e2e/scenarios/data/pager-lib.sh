@@ -110,3 +110,25 @@ pager_click() {
 pager_started() {
   pager_read && tw_result_has '^foreground=.* class="TarnwickApplication" '
 }
+
+# pager_drag_down <l> <t> <r> <b> <n> [command...]: presses in the middle of the picture of
+# the window rectangle l,t,r,b in a pager of n cells, drags it down by one cell in eight
+# steps, running the command (if any) halfway with the button held, and lets go.
+pager_drag_down() {
+  local step i
+  step=$(cell_top 1 "$5")
+  window_center "$1" "$2" "$3" "$4" "$5"
+  xdotool windowfocus --sync "$(tw_desktop_window)"
+  xdotool mousemove "${PX}" "${PY}"
+  sleep 0.5
+  xdotool mousedown 1
+  sleep 0.3
+  for i in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove "${PX}" $((PY + step * i / 8))
+    sleep 0.05
+    if ((i == 4 && $# > 5)); then "${@:6}"; fi
+  done
+  sleep 0.3
+  xdotool mouseup 1
+  tw_log "dragged from ${PX},${PY} down by ${step}"
+}

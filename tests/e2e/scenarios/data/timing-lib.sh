@@ -7,14 +7,9 @@
 printf '[Option]\r\nVirtualDesktop=1\r\n' >"${TW_DIR}/tarnwick.ini"
 count=50
 
-count_shown() {
-  tw_driver find-window "$1" || return 1
-  [[ $(grep -c '^window .* visible=1 ' "${TW_LAST_RESULT}") == "$2" ]]
-}
-
 tw_driver_bg open-windows TwTiming "${count}" 110
-tw_wait_for 30 count_shown TwTiming "${count}" || fail "the ${count} windows did not appear"
-last=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}" | head -n 1)
+tw_wait_for 30 tw_count_shown TwTiming "${count}" || fail "the ${count} windows did not appear"
+last=$(head -n 1 <<<"${shown}")
 
 tw_start
 tw_wait_for 20 tw_driver hotkey-taken 7 0x28 || fail "the program did not register its hot keys"
