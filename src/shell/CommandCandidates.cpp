@@ -26,33 +26,59 @@ std::vector<HandlePack> CollectCandidates(const std::vector<std::string>& lines,
   for (size_t n = 0; n < lines.size(); ++n) {
     const std::string& line = lines[n];
     if (IsBlankText(line)) continue;
-    for (const CWindow& window : windows)
+    for (size_t z = 0; z < windows.size(); ++z) {
+      const CWindow& window = windows[z];
       if (MatchesWindowPattern(line, window.Title, window.ClassName))
-        candidates.push_back({static_cast<int>(n), window.Handle, window.Bounds});
+        candidates.push_back(
+            {static_cast<int>(n), window.Handle, window.Bounds, static_cast<int>(z)});
+    }
   }
   return candidates;
 }
 
+bool IsParked(const TRect& r, const std::optional<TRect>& monitors) {
+  if (!monitors) return false;
+  return r.Right <= monitors->Left || r.Left >= monitors->Right || r.Bottom <= monitors->Top ||
+         r.Top >= monitors->Bottom;
+}
+
+namespace {
+
+// Orders candidates by their last activation, a window never seen activated before every
+// recorded one, and such windows by the Z order, the lowest first.
+struct ByLastUse {
+  const ActivationRecord& record;
+  bool operator()(const HandlePack& a, const HandlePack& b) const {
+    auto ta = record.LastActivation(a.handle), tb = record.LastActivation(b.handle);
+    if (ta && tb) return *ta < *tb;
+    if (ta || tb) return !ta;
+    return a.zOrder > b.zOrder;
+  }
+};
+
+}  // namespace
+
 WindowHandle ChooseCommandTarget(const std::vector<HandlePack>& candidates, WindowHandle foreground,
-                                 TSize screen) {
-  if (candidates.size() == 1) return candidates.front().handle;
+                                 const std::optional<TRect>& monitors,
+                                 const ActivationRecord& record) {
   if (candidates.empty()) return 0;
-  size_t position = candidates.size();
-  for (size_t i = 0; i < candidates.size(); ++i)
-    if (candidates[i].handle == foreground) {
-      position = i;
-      break;
-    }
-  if (position == candidates.size()) return candidates.front().handle;
-  // A foreground candidate standing on another virtual screen is brought back first.
-  const TRect& r = candidates[position].rectangle;
-  bool onScreen = r.Left >= 0 && r.Left <= screen.Width && r.Top >= 0 && r.Top <= screen.Height;
-  if (!onScreen) return foreground;
-  // Within a line the candidates come in Z order, so the one after the window in front
-  // would be the window used just before it: presses would alternate between two. The
-  // last candidate that is not in front is the match used least recently, so successive
-  // presses visit every matching window.
-  for (size_t i = candidates.size(); i-- > 0;)
-    if (candidates[i].handle != foreground) return candidates[i].handle;
-  return foreground;
+  const HandlePack* inFront = nullptr;
+  bool several = false;
+  for (const HandlePack& c : candidates) {
+    if (c.handle != candidates.front().handle) several = true;
+    if (c.handle == foreground && !inFront) inFront = &c;
+  }
+  if (!several) return candidates.front().handle;
+  const ByLastUse earlier{record};
+  if (inFront) {
+    if (IsParked(inFront->rectangle, monitors)) return foreground;
+    const HandlePack* least = nullptr;
+    for (const HandlePack& c : candidates)
+      if (c.handle != foreground && (!least || earlier(c, *least))) least = &c;
+    return least->handle;
+  }
+  const HandlePack* latest = nullptr;
+  for (const HandlePack& c : candidates)
+    if (c.line == candidates.front().line && (!latest || earlier(*latest, c))) latest = &c;
+  return latest->handle;
 }

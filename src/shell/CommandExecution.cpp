@@ -6,6 +6,18 @@
 #include "shell/OptionDlg.h"
 #include "shell/Program.h"
 
+namespace {
+
+// The rectangle around every monitor.
+TRect Monitors(Desktop& desktop) {
+  const int left = desktop.GetSystemMetrics(win::SmXVirtualScreen);
+  const int top = desktop.GetSystemMetrics(win::SmYVirtualScreen);
+  return {left, top, left + desktop.GetSystemMetrics(win::SmCxVirtualScreen),
+          top + desktop.GetSystemMetrics(win::SmCyVirtualScreen)};
+}
+
+}  // namespace
+
 void TOptionDlg::ExecuteCommand(int id) {
   Desktop& desktop = program_.Platform;
   TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
@@ -16,13 +28,17 @@ void TOptionDlg::ExecuteCommand(int id) {
   commands.LoadEntry(id);
   std::vector<HandlePack> candidates =
       CollectCandidates(SplitPatternLines(commands["WindowTitle"].TextValue()), windows);
-  WindowHandle target =
-      ChooseCommandTarget(candidates, desktop.GetForegroundWindow(), pager.ScreenSize);
+  const WindowHandle foreground = desktop.GetForegroundWindow();
+  // The window in front is the one used last, whether or not its activation was heard of.
+  activations_.Activated(foreground, desktop);
+  std::optional<TRect> monitors;
+  if (program_.OptionSettings["VirtualDesktop"].IntValue() != 0) monitors = Monitors(desktop);
+  WindowHandle target = ChooseCommandTarget(candidates, foreground, monitors, activations_);
 
   if (target) {
     desktop.ShowWindow(target, win::SwRestore);
     if (!program_.Application.OnIdle) {  // start-up is complete
-      desktop.SetForegroundWindow(target);
+      if (desktop.SetForegroundWindow(target)) activations_.Activated(target, desktop);
       pager.NotifyActivation(5, target, true);
     }
     return;

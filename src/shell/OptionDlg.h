@@ -4,6 +4,7 @@
 // its menu.
 #include <vector>
 
+#include "shell/ActivationRecord.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
@@ -165,4 +166,6 @@ class TOptionDlg : public TForm {
   CGridOption* listTarget_ = nullptr;
   // The tray menu chose exit while the dialog was open.
   bool exitWhenClosed_ = false;
+  // Which windows were activated when, for cycling through a command's windows.
+  ActivationRecord activations_;
 };

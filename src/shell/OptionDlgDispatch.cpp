@@ -10,6 +10,10 @@
 namespace {
 constexpr unsigned kWindowCreated = win::WmApp;
 constexpr unsigned kWindowNotice = win::WmApp + 1;
+// Notice codes of the hook library (the system's CBT hook codes).
+constexpr int kNoticeCreated = 3;
+constexpr int kNoticeDestroyed = 4;
+constexpr int kNoticeActivated = 5;
 // How often a rule's translucency is looked at again after it was applied.
 constexpr int kLayeringChecks = 4;
 }  // namespace
@@ -71,6 +75,11 @@ void TOptionDlg::OnHotKey(int id) {
 
 void TOptionDlg::OnWindowCreated(WindowHandle window) {
   Desktop& desktop = program_.Platform;
+  // The program never applies rules to itself: its message boxes, file chooser and pager.
+  unsigned ownProcess = 0, process = 0;
+  desktop.GetWindowThreadProcessId(Handle(), &ownProcess);
+  desktop.GetWindowThreadProcessId(window, &process);
+  if (process == ownProcess) return;
   CWatchingOption& rules = program_.WatchingSettings;
   // The count is read again at every step: a rule may be added meanwhile.
   for (int i = 0; i < rules.Count(); ++i) {
@@ -133,9 +142,16 @@ void TOptionDlg::TimerLayeringTimer() {
 }
 
 void TOptionDlg::OnWindowNotice(int code, WindowHandle window) {
+  Desktop& desktop = program_.Platform;
+  // Commands cycle by this record, with or without virtual screens.
+  if (code == kNoticeActivated) activations_.Activated(window, desktop);
+  if (code == kNoticeDestroyed) activations_.Forget(window);
   if (program_.OptionSettings["VirtualDesktop"].IntValue() == 0) return;
   TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
   if (pager.HandleAllocated() && window == pager.Handle()) return;
-  if (program_.Platform.GetClassNameA(window, kWindowTextBufferSize).empty()) return;
+  // A destroyed window's class name can no longer be read, yet its notice must reach the
+  // pager: the system's own choice of the next active window is not to be followed.
+  bool gone = desktop.GetClassNameA(window, kWindowTextBufferSize).empty();
+  if (gone && code != kNoticeDestroyed && code != kNoticeCreated) return;
   pager.NotifyActivation(code, window, false);
 }

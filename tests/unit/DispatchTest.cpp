@@ -46,9 +46,14 @@ TEST(Dispatch, WatchingRulesApplyInListOrderToMatchingNewWindows) {
       << "frame 3 at its top-left corner, normal size; the lower-case class did not match";
 
   WindowHandle other = run.AddWindow("Other", "MEMO", {10, 10, 50, 50});
-  run.Send(kCreated, other);
-  EXPECT_FALSE(run.desktop.Windows[other].ExStyle & win::WsExLayered);
-  EXPECT_EQ(run.desktop.Windows[other].Rect, (TRect{10, 10, 50, 50}));
+  // The program's own windows (a message box, say) are left alone, whatever their titles.
+  WindowHandle own =
+      run.AddWindow("Notepad", "my memo", {10, 10, 50, 50}, run.desktop.CurrentProcessId);
+  for (WindowHandle left : {other, own}) {
+    run.Send(kCreated, left);
+    EXPECT_FALSE(run.desktop.Windows[left].ExStyle & win::WsExLayered);
+    EXPECT_EQ(run.desktop.Windows[left].Rect, (TRect{10, 10, 50, 50}));
+  }
 }
 
 TEST(Dispatch, FrameRuleWithoutVirtualScreensMovesToTheScreensCorner) {
@@ -61,20 +66,25 @@ TEST(Dispatch, FrameRuleWithoutVirtualScreensMovesToTheScreensCorner) {
   EXPECT_EQ(run.desktop.Windows[w].Rect, (TRect{0, 0, 400, 300}));
 }
 
-TEST(Dispatch, NoticesAreDroppedWithoutVirtualScreensForThePagerAndForGoneWindows) {
+TEST(Dispatch, NoticesAreDroppedForThePagerAndGoneWindowsButNotAfterAClose) {
   RunningProgram run("[VirtualDesktop]\r\nMoveActiveFrame=1\r\n");
   run.Start();
+  WindowHandle closed = run.AddWindow("Notepad", "memo", {100, 100, 500, 400});
   WindowHandle below = run.AddWindow("Notepad", "memo", {100, 800, 500, 1100});
   run.Send(kNotice, 5, static_cast<std::intptr_t>(run.Pager().Handle()));
   EXPECT_EQ(run.Pager().LastNoticeType, 0);
-  run.desktop.DestroyWindow(below);
-  run.Send(kNotice, 4, static_cast<std::intptr_t>(below));
-  EXPECT_EQ(run.Pager().LastNoticeType, 0);
+  run.desktop.DestroyWindow(closed);
+  run.Send(kNotice, 5, static_cast<std::intptr_t>(closed));
+  EXPECT_EQ(run.Pager().LastNoticeType, 0) << "an activation of a gone window";
 
-  WindowHandle parked = run.AddWindow("Notepad", "memo", {100, 800, 500, 1100});
-  run.Send(kNotice, 5, static_cast<std::intptr_t>(parked));
+  // The hook reports a destruction once the window is gone; the system then activates a
+  // window of its own choosing, which the pager must not follow.
+  run.Send(kNotice, 4, static_cast<std::intptr_t>(closed));
+  run.Send(kNotice, 5, static_cast<std::intptr_t>(below));
+  EXPECT_EQ(run.Pager().CurrentFrame, 0) << "the system's choice after a close was followed";
+  run.Send(kNotice, 5, static_cast<std::intptr_t>(below));
   EXPECT_EQ(run.Pager().CurrentFrame, 1) << "the pager follows the activated window";
-  EXPECT_EQ(run.desktop.Windows[parked].Rect.Top, 32);
+  EXPECT_EQ(run.desktop.Windows[below].Rect.Top, 32);
 }
 
 TEST(Dispatch, TranslucencyToggleUsesTheWindowsOwnLayeredState) {
@@ -183,17 +193,20 @@ TEST(CommandCandidates, LinesSplitAtEveryKindOfBreakAndBlankLinesAreSkipped) {
   EXPECT_EQ(candidates[0].line, 1);
   EXPECT_EQ(candidates[1].line, 2);
   // W twice and nothing else: with W in front, W itself.
-  EXPECT_EQ(ChooseCommandTarget(candidates, 1, {1024, 768}), 1u);
-  EXPECT_EQ(ChooseCommandTarget({}, 1, {1024, 768}), 0u);
+  ActivationRecord record;
+  EXPECT_EQ(ChooseCommandTarget(candidates, 1, std::nullopt, record), 1u);
+  EXPECT_EQ(ChooseCommandTarget({}, 1, std::nullopt, record), 0u);
 }
 
-TEST(CommandCandidates, MaximizedForegroundAtMinusFourCountsAsOffScreen) {
-  std::vector<HandlePack> candidates{
-      {0, 1, {-4, -4, 1028, 772}}, {0, 2, {0, 0, 10, 10}}, {1, 3, {5, 5, 10, 10}}};
-  EXPECT_EQ(ChooseCommandTarget(candidates, 1, {1024, 768}), 1u);
-  candidates[0].rectangle = {1024, 768, 1100, 800};  // both bounds inclusive
-  EXPECT_EQ(ChooseCommandTarget(candidates, 1, {1024, 768}), 3u);
-  EXPECT_EQ(ChooseCommandTarget(candidates, 9, {1024, 768}), 1u) << "no match in front";
+TEST(CommandCandidates, WithoutAMatchInFrontTheFirstLinesLatestUsedComes) {
+  SimDesktop desktop;
+  ActivationRecord record;
+  std::vector<HandlePack> candidates{{0, 1, {}, 0}, {0, 2, {}, 1}, {1, 3, {}, 2}};
+  EXPECT_EQ(ChooseCommandTarget(candidates, 9, std::nullopt, record), 1u)
+      << "never seen activated: the top of the Z order";
+  record.Activated(2, desktop);
+  record.Activated(3, desktop);
+  EXPECT_EQ(ChooseCommandTarget(candidates, 9, std::nullopt, record), 2u);
 }
 
 TEST(Dispatch, EndOfSessionBringsParkedWindowsBack) {

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "RunningProgram.h"
+#include "shell/ActivationRecord.h"
+
+namespace {
+
+constexpr unsigned kHotKey = win::WmHotKey;
+constexpr unsigned kNotice = 0x8001;
+
+std::string CommandSettings(int virtualScreens, const std::string& pattern) {
+  return "[Option]\r\nVirtualDesktop=" + std::to_string(virtualScreens) +
+         "\r\n[Command]\r\nCount=1\r\nName0=\"c\"\r\nWindowTitle0=\"" + pattern + "\"\r\n";
+}
+
+TEST(CommandCycle, PressesGoByTheRecordOfActivationsAndCountAWindowOnceAcrossLines) {
+  RunningProgram run(CommandSettings(0, "@Notepad\\nmemo"));
+  run.desktop.ForegroundLockTimeout = 0;
+  run.Start();
+  // x matches both lines, y the second only, z the first only; three processes.
+  WindowHandle x = run.AddWindow("Notepad", "memo x", {0, 0, 100, 100}, 2);
+  WindowHandle y = run.AddWindow("Other", "memo y", {10, 10, 100, 100}, 3);
+  WindowHandle z = run.AddWindow("Notepad", "z", {20, 20, 100, 100}, 4);
+  // Under Wine an activated window of another process stays where it was in the Z order.
+  const std::vector<WindowHandle> zOrder = run.desktop.ZOrder;
+  // The person uses x, y, z in turn; the hook reports each activation, virtual screens off.
+  for (WindowHandle w : {x, y, z}) {
+    run.desktop.SetForegroundWindow(w);
+    run.desktop.ZOrder = zOrder;
+    run.Send(kNotice, 5, static_cast<std::intptr_t>(w));
+  }
+  std::vector<WindowHandle> visited;
+  for (int press = 0; press < 4; ++press) {
+    run.Send(kHotKey, 0);
+    visited.push_back(run.desktop.Foreground);
+    run.desktop.ZOrder = zOrder;
+  }
+  EXPECT_EQ(visited, (std::vector<WindowHandle>{x, y, z, x}));
+}
+
+TEST(CommandCycle, OnlyAWindowWhollyOutsideEveryMonitorWithVirtualScreensOnIsParked) {
+  struct Row {
+    int virtualScreens;
+    TRect monitors;
+    TRect front;
+    bool parked;
+    const char* what;
+  };
+  const TRect primary{0, 0, 1024, 768};
+  const Row rows[] = {
+      {1, primary, {-1500, 10, -1400, 100}, true, "on the virtual screen to the left"},
+      {1, primary, {1024, 100, 1400, 300}, true, "just past the right edge"},
+      {0, primary, {-1500, 10, -1400, 100}, false, "virtual screens off"},
+      {1, primary, {-50, 100, 300, 300}, false, "partly past the left edge"},
+      {1, primary, {100, -20, 400, 300}, false, "partly past the top edge"},
+      {1, primary, {-4, -4, 1028, 772}, false, "maximized"},
+      {1, {0, 0, 2048, 768}, {1100, 100, 1400, 300}, false, "on a second monitor"},
+      {1, {-1024, 0, 1024, 768}, {-900, 100, -600, 300}, false, "on a monitor to the left"},
+  };
+  for (const Row& row : rows) {
+    RunningProgram run(CommandSettings(row.virtualScreens, "memo"));
+    run.desktop.ForegroundLockTimeout = 0;
+    run.desktop.VirtualScreen = row.monitors;
+    run.Start();
+    WindowHandle front = run.AddWindow("Notepad", "memo 1", row.front);
+    WindowHandle other = run.AddWindow("Notepad", "memo 2", {10, 10, 100, 100});
+    run.desktop.SetForegroundWindow(front);
+    run.Send(kHotKey, 0);
+    EXPECT_EQ(run.desktop.Foreground, row.parked ? front : other) << row.what;
+  }
+}
+
+TEST(ActivationRecord, StaysBoundedDroppingGoneWindowsFirstThenTheOldest) {
+  SimDesktop desktop;
+  std::vector<WindowHandle> live;
+  for (size_t i = 0; i < ActivationRecord::kLimit + 100; ++i)
+    live.push_back(desktop.AddWindow(SimWindow{}));
+  ActivationRecord record;
+  record.Activated(live[0], desktop);
+  for (WindowHandle gone = 1; gone <= 5000; ++gone) record.Activated(gone, desktop);
+  EXPECT_LE(record.Size(), ActivationRecord::kLimit);
+  EXPECT_TRUE(record.LastActivation(live[0])) << "a window still there outlasts gone ones";
+
+  for (WindowHandle w : live) record.Activated(w, desktop);
+  EXPECT_LE(record.Size(), ActivationRecord::kLimit);
+  EXPECT_FALSE(record.LastActivation(live[1])) << "the oldest make room";
+  EXPECT_GT(record.LastActivation(live.back()), record.LastActivation(live[live.size() - 2]));
+  record.Forget(live.back());
+  EXPECT_FALSE(record.LastActivation(live.back()));
+}
+
+}  // namespace
