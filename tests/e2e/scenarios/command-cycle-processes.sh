@@ -1,7 +1,7 @@
-# A command's hot key cycling among three windows of three processes, whose order the Z
-# order does not keep under Wine: used in the order 1, 2, 3, the presses visit 1, 2, 3 and
-# then 1 again. Window 1 stands partly past the screen's left edge, which does not make it
-# parked on another virtual screen: the press after it moves on.
+# A command's hot key cycling among three windows of three processes, activated by clicks,
+# which under Wine leave the Z order behind: used in the order 1, 2, 3, the presses visit
+# 1, 2, 3 and then 1 again. Window 3 stands partly past the screen's left edge, which does
+# not make it parked on another virtual screen: the press after it moves on.
 # timeout: 90
 
 ini=${TW_DIR}/tarnwick.ini
@@ -23,16 +23,26 @@ for n in 1 2 3; do
   new=$(grep -vx -F -f <(printf '%s\n' "${windows[@]:-none}") <<<"${shown}")
   windows+=("${new}")
 done
-tw_driver move-window "${windows[0]}" -150 60 400 300 || fail "window 1 could not be placed"
-for hwnd in "${windows[@]}"; do
-  tw_driver activate "${hwnd}" || fail "window ${hwnd} did not come to the front"
+# Side by side, so that a click on each caption reaches it, the first partly past the left
+# edge; then used by clicks in another order than they were opened.
+for n in 0 1 2; do
+  tw_driver move-window "${windows[n]}" $((-100 + 360 * n)) $((60 + 100 * n)) 380 280 ||
+    fail "window $((n + 1)) could not be placed"
+done
+used=("${windows[1]}" "${windows[2]}" "${windows[0]}")
+for hwnd in "${used[@]}"; do
+  tw_driver window-state "${hwnd}" || fail "window ${hwnd} has gone"
+  IFS=, read -r left top _ <<<"$(tw_result_value "rect.${hwnd}")"
+  tw_click $((left + 150)) $((top + 12))
+  tw_wait_for 5 "tw_driver foreground && [[ \$(tw_result_value foreground) == ${hwnd} ]]" ||
+    fail "a click did not bring window ${hwnd} to the front"
 done
 sleep 0.5
 tw_driver press-and-watch "${mods}" "${key}" 4 5000 ||
   fail "a press left the same window in front"
 visited=()
 for n in 1 2 3 4; do visited+=("$(tw_result_value "press${n}")"); done
-expected=("${windows[@]}" "${windows[0]}")
+expected=("${used[@]}" "${used[0]}")
 tw_log "presses brought: ${visited[*]}; expected ${expected[*]}"
 [[ ${visited[*]} == "${expected[*]}" ]] ||
   fail "the presses did not visit the windows least recently used first: ${visited[*]}"
