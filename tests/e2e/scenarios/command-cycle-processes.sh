@@ -23,8 +23,8 @@ for n in 1 2 3; do
   new=$(grep -vx -F -f <(printf '%s\n' "${windows[@]:-none}") <<<"${shown}")
   windows+=("${new}")
 done
-# Side by side, so that a click on each caption reaches it, the first partly past the left
-# edge; then used by clicks in another order than they were opened.
+# Side by side, so that a click on each caption reaches it, the first opened partly past the
+# left edge; then used by clicks in another order than they were opened.
 for n in 0 1 2; do
   tw_driver move-window "${windows[n]}" $((-100 + 360 * n)) $((60 + 100 * n)) 380 280 ||
     fail "window $((n + 1)) could not be placed"
