@@ -4,8 +4,6 @@
 #include "general/ForceForeground.h"
 #include "settings/CustomOption.h"
 #include "settings/PagerPlacement.h"
-#include "shell/OptionDlg.h"
-#include "shell/Program.h"
 
 namespace {
 
@@ -17,10 +15,15 @@ constexpr unsigned kWmEraseBkgnd = 0x0014;
 
 }  // namespace
 
-TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
-    : TForm(program.Application, "FormVirtualDesktop"),
-      CVirtualScreen(program.Platform, program.OptionSettings),
-      program_(program) {
+TFormVirtualDesktop::TFormVirtualDesktop(TApplication& application, Desktop& desktop,
+                                         CCustomOption& options, std::string settingsPath,
+                                         const TPopupMenu* trayMenu)
+    : TForm(application, "FormVirtualDesktop"),
+      CVirtualScreen(desktop, options),
+      application_(application),
+      settings_(options),
+      settingsPath_(std::move(settingsPath)),
+      trayMenu_(trayMenu) {
   // A sizable tool window without a caption, above every ordinary window.
   BorderStyle = TBorderStyle::SizeToolWin;
   BorderIcons = false;
@@ -54,8 +57,8 @@ TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
   };
   OnClose = [this](TComponent&) { shown_ = false; };
   // The application's deactivation is the pager's: it starts the inactive animation.
-  previousDeactivate_ = program_.Application.OnDeactivate;
-  program_.Application.OnDeactivate = [this] {
+  previousDeactivate_ = application_.OnDeactivate;
+  application_.OnDeactivate = [this] {
     if (previousDeactivate_) previousDeactivate_();
     ApplicationEvents1Deactivate();
   };
@@ -66,22 +69,22 @@ TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
 }
 
 TFormVirtualDesktop::~TFormVirtualDesktop() {
-  program_.Application.OnDeactivate = previousDeactivate_;
+  application_.OnDeactivate = previousDeactivate_;
 }
 
 int TFormVirtualDesktop::Setting(const char* key) const {
-  return program_.OptionSettings[key].IntValue();
+  return settings_[key].IntValue();
 }
 
 void TFormVirtualDesktop::LoadPlacement() {
   CPagerPlacement placement{Left(), Top(), Width(), Height()};
-  LoadPagerPlacement(program_.SettingsPath, placement);
+  LoadPagerPlacement(settingsPath_, placement);
   SetBounds(placement.Left, placement.Top, placement.Width, placement.Height);
   FullBounds = {Left(), Top(), Left() + Width(), Top() + Height()};
 }
 
 bool TFormVirtualDesktop::SavePlacement() {
-  return SavePagerPlacement(program_.SettingsPath, {Left(), Top(), Width(), Height()});
+  return SavePagerPlacement(settingsPath_, {Left(), Top(), Width(), Height()});
 }
 
 void TFormVirtualDesktop::FormShow() {
@@ -99,8 +102,8 @@ void TFormVirtualDesktop::CopyTrayMenu() {
   std::vector<TMenuItem*> old;
   old.swap(PopupMenu1->Items);
   for (TMenuItem* item : old) delete item;
-  if (!program_.OptionDlg) return;
-  for (TMenuItem* original : program_.OptionDlg->PopupMenuContext->Items) {
+  if (!trayMenu_) return;
+  for (TMenuItem* original : trayMenu_->Items) {
     auto* copy = Create<TMenuItem>(this, original->Name());
     copy->SetCaption(original->Caption());
     copy->SetVisible(original->Visible());
@@ -149,7 +152,7 @@ WindowHandle TFormVirtualDesktop::PagerWindow() {
 }
 
 bool TFormVirtualDesktop::StartupPending() {
-  return static_cast<bool>(program_.Application.OnIdle);
+  return static_cast<bool>(application_.OnIdle);
 }
 
 void TFormVirtualDesktop::RestoreShrinkAxis() {

@@ -7,6 +7,7 @@
 // it its window, its redrawing and its inactive animation.
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "desktop/PagerLayout.h"
@@ -15,11 +16,14 @@
 #include "toolkit/Forms.h"
 #include "toolkit/Menus.h"
 
-class Program;
+class CCustomOption;
 
 class TFormVirtualDesktop : public TForm, public CVirtualScreen {
  public:
-  explicit TFormVirtualDesktop(Program& program);
+  // `trayMenu` is the menu the pager's own menu copies; the settings file holds the
+  // pager's position and size.
+  TFormVirtualDesktop(TApplication& application, Desktop& desktop, CCustomOption& options,
+                      std::string settingsPath, const TPopupMenu* trayMenu);
   ~TFormVirtualDesktop() override;
   std::string ClassName() const override { return "TFormVirtualDesktop"; }
 
@@ -94,7 +98,10 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
   // The window in front belongs to this program (a dialog, the application's window).
   bool ForegroundIsOwn();
 
-  Program& program_;
+  TApplication& application_;
+  CCustomOption& settings_;
+  const std::string settingsPath_;
+  const TPopupMenu* trayMenu_;
   bool drawing_ = false;
   bool shown_ = false;  // FormShow ran and the pager was not closed since
   std::function<void()> previousDeactivate_;
