@@ -24,7 +24,11 @@ struct ParkedFrames {
     pager->SwitchToFrame(3);
   }
   TRect Rect(WindowHandle w) { return run.desktop.Windows.at(w).Rect; }
+  HeadlessCanvas& Canvas() {
+    return static_cast<HeadlessCanvas&>(*pager->ImageFrame->Canvas().Device());
+  }
   void ChangeOptions(int strip, const char* count) {
+    Canvas().Shapes.clear();
     run.OpenOptions([&](TOptionDlg& dlg) {
       dlg.RadioGroupVirtualDesktop->SetItemIndex(strip);
       dlg.LabeledEditVirtualDesktopCount->SetText(count);
@@ -56,8 +60,7 @@ TEST(PagerOptionsTest, WindowsOfScreensThatNoLongerExistComeWithinReach) {
       EXPECT_EQ(fresh.Rect(fresh.windows[frame]), c.expected[frame]) << "frame " << frame;
     if (c.strip != 0) {
       // Redrawn: the current cell is the white one.
-      const auto filled = FilledRectangles(
-          static_cast<HeadlessCanvas&>(*fresh.pager->ImageFrame->Canvas().Device()));
+      const auto filled = FilledRectangles(fresh.Canvas());
       EXPECT_NE(std::find(filled.begin(), filled.end(),
                           Filled{fresh.pager->FrameCells.at(c.current), clWhite}),
                 filled.end());
