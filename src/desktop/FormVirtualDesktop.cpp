@@ -4,8 +4,6 @@
 #include "general/ForceForeground.h"
 #include "settings/CustomOption.h"
 #include "settings/PagerPlacement.h"
-#include "shell/OptionDlg.h"
-#include "shell/Program.h"
 
 namespace {
 
@@ -14,13 +12,21 @@ constexpr unsigned kWmMove = 0x0003;
 constexpr unsigned kWmSize = 0x0005;
 constexpr unsigned kWmPaint = 0x000F;
 constexpr unsigned kWmEraseBkgnd = 0x0014;
+constexpr unsigned kWmCaptureChanged = 0x0215;
+// The system's move or size loop ended: the user placed the pager.
+constexpr unsigned kWmExitSizeMove = 0x0232;
 
 }  // namespace
 
-TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
-    : TForm(program.Application, "FormVirtualDesktop"),
-      CVirtualScreen(program.Platform, program.OptionSettings),
-      program_(program) {
+TFormVirtualDesktop::TFormVirtualDesktop(TApplication& application, Desktop& desktop,
+                                         CCustomOption& options, std::string settingsPath,
+                                         const TPopupMenu* trayMenu)
+    : TForm(application, "FormVirtualDesktop"),
+      CVirtualScreen(desktop, options),
+      application_(application),
+      settings_(options),
+      settingsPath_(std::move(settingsPath)),
+      trayMenu_(trayMenu) {
   // A sizable tool window without a caption, above every ordinary window.
   BorderStyle = TBorderStyle::SizeToolWin;
   BorderIcons = false;
@@ -28,6 +34,7 @@ TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
   SetBounds(0, 0, 80, 160);
 
   PopupMenu1 = Create<TPopupMenu>(this, "PopupMenu1");
+  PopupMenu1->OnPopup = [this](TComponent&) { CopyTrayMenu(); };
   ImageFrame = Create<TImage>(this, "ImageFrame");
   ImageFrame->SetParent(this);
   ImageFrame->PopupMenu = PopupMenu1;
@@ -54,8 +61,8 @@ TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
   };
   OnClose = [this](TComponent&) { shown_ = false; };
   // The application's deactivation is the pager's: it starts the inactive animation.
-  previousDeactivate_ = program_.Application.OnDeactivate;
-  program_.Application.OnDeactivate = [this] {
+  previousDeactivate_ = application_.OnDeactivate;
+  application_.OnDeactivate = [this] {
     if (previousDeactivate_) previousDeactivate_();
     ApplicationEvents1Deactivate();
   };
@@ -66,26 +73,32 @@ TFormVirtualDesktop::TFormVirtualDesktop(Program& program)
 }
 
 TFormVirtualDesktop::~TFormVirtualDesktop() {
-  program_.Application.OnDeactivate = previousDeactivate_;
+  application_.OnDeactivate = previousDeactivate_;
 }
 
 int TFormVirtualDesktop::Setting(const char* key) const {
-  return program_.OptionSettings[key].IntValue();
+  return settings_[key].IntValue();
 }
 
 void TFormVirtualDesktop::LoadPlacement() {
   CPagerPlacement placement{Left(), Top(), Width(), Height()};
-  LoadPagerPlacement(program_.SettingsPath, placement);
-  SetBounds(placement.Left, placement.Top, placement.Width, placement.Height);
-  FullBounds = {Left(), Top(), Left() + Width(), Top() + Height()};
+  LoadPagerPlacement(settingsPath_, placement);
+  TRect bounds{placement.Left, placement.Top, placement.Left + placement.Width,
+               placement.Top + placement.Height};
+  // Without a caption or a task-bar button, a pager off every monitor could not be reached.
+  const TRect monitors = MonitorsRect();
+  if (bounds.Right <= monitors.Left || bounds.Left >= monitors.Right ||
+      bounds.Bottom <= monitors.Top || bounds.Top >= monitors.Bottom)
+    bounds = KeptWithin(bounds, monitors);
+  SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+  FullBounds = Bounds();
 }
 
 bool TFormVirtualDesktop::SavePlacement() {
-  return SavePagerPlacement(program_.SettingsPath, {Left(), Top(), Width(), Height()});
+  return SavePagerPlacement(settingsPath_, {Left(), Top(), Width(), Height()});
 }
 
 void TFormVirtualDesktop::FormShow() {
-  CopyTrayMenu();
   RemoveTransparency();
   WindowHandle pager = PagerWindow();
   ForceForeground(desktop_, pager);
@@ -96,11 +109,13 @@ void TFormVirtualDesktop::FormShow() {
 }
 
 void TFormVirtualDesktop::CopyTrayMenu() {
+  // Opened again from inside a copy's handler (a dialog it runs): that copy must live on.
+  if (menuClicks_ > 0) return;
   std::vector<TMenuItem*> old;
   old.swap(PopupMenu1->Items);
   for (TMenuItem* item : old) delete item;
-  if (!program_.OptionDlg) return;
-  for (TMenuItem* original : program_.OptionDlg->PopupMenuContext->Items) {
+  if (!trayMenu_) return;
+  for (TMenuItem* original : trayMenu_->Items) {
     auto* copy = Create<TMenuItem>(this, original->Name());
     copy->SetCaption(original->Caption());
     copy->SetVisible(original->Visible());
@@ -108,17 +123,28 @@ void TFormVirtualDesktop::CopyTrayMenu() {
     copy->AutoCheck = original->AutoCheck;
     // Choosing the copy chooses the tray's item: its handler reads the tray item's check
     // mark, which a handler run for the copy would leave as it was.
-    copy->OnClick = [original](TComponent& sender) {
+    copy->OnClick = [this, original](TComponent& sender) {
+      ++menuClicks_;
       original->Click();
+      --menuClicks_;
       static_cast<TMenuItem&>(sender).SetChecked(original->Checked());
     };
     PopupMenu1->Items.push_back(copy);
   }
 }
 
+void TFormVirtualDesktop::FollowOptions() {
+  if (FitWindowsToStrip()) {
+    // Shrunk across the old strip, it would stay so: only the new axis is restored.
+    SetBounds(FullBounds.Left, FullBounds.Top, FullBounds.Width(), FullBounds.Height());
+    shrunk_ = false;
+  }
+  DrawPager();
+}
+
 void TFormVirtualDesktop::FormResize() {
   if (AnimationStep == -1)
-    FullBounds = {Left(), Top(), Left() + Width(), Top() + Height()};
+    FullBounds = Bounds();
   else
     KeepOnTop();
   AlignImage();
@@ -133,6 +159,9 @@ void TFormVirtualDesktop::AlignImage() {
 
 bool TFormVirtualDesktop::HandleMessage(unsigned message, std::uintptr_t, std::intptr_t,
                                         std::intptr_t& result) {
+  if (message == kWmCaptureChanged) CancelDrag();
+  // Moved or sized by the user while expanded, whatever the animation's counter says.
+  if (message == kWmExitSizeMove && !shrunk_) FullBounds = Bounds();
   if (message == kWmEraseBkgnd) {
     // The image covers the whole client area; erasing under it first would flicker.
     result = 1;
@@ -149,7 +178,7 @@ WindowHandle TFormVirtualDesktop::PagerWindow() {
 }
 
 bool TFormVirtualDesktop::StartupPending() {
-  return static_cast<bool>(program_.Application.OnIdle);
+  return static_cast<bool>(application_.OnIdle);
 }
 
 void TFormVirtualDesktop::RestoreShrinkAxis() {
@@ -158,6 +187,7 @@ void TFormVirtualDesktop::RestoreShrinkAxis() {
     SetBounds(Left(), FullBounds.Top, Width(), FullBounds.Height());
   else if (strip == StripVertical)
     SetBounds(FullBounds.Left, Top(), FullBounds.Width(), Height());
+  shrunk_ = false;
 }
 
 void TFormVirtualDesktop::RemoveTransparency() {

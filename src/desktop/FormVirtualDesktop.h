@@ -7,6 +7,7 @@
 // it its window, its redrawing and its inactive animation.
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "desktop/PagerLayout.h"
@@ -15,11 +16,14 @@
 #include "toolkit/Forms.h"
 #include "toolkit/Menus.h"
 
-class Program;
+class CCustomOption;
 
 class TFormVirtualDesktop : public TForm, public CVirtualScreen {
  public:
-  explicit TFormVirtualDesktop(Program& program);
+  // `trayMenu` is the menu the pager's own menu copies; the settings file holds the
+  // pager's position and size.
+  TFormVirtualDesktop(TApplication& application, Desktop& desktop, CCustomOption& options,
+                      std::string settingsPath, const TPopupMenu* trayMenu);
   ~TFormVirtualDesktop() override;
   std::string ClassName() const override { return "TFormVirtualDesktop"; }
 
@@ -42,6 +46,9 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
   TPoint DragOrigin;  // where the button went down on it
 
   void DrawPager() override;
+  // After the options dialog: windows stranded by a changed strip come within reach, a
+  // pager shrunk across the old strip comes back whole, and the pager is redrawn.
+  void FollowOptions();
   // A window became active: shrinks or fades the pager as when the application loses
   // activation, unless the window in front is one of this program's own.
   void StartInactiveAnimation() override;
@@ -56,6 +63,8 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
   void ImageFrameMouseMove(int x, int y);
   void ImageFrameMouseUp(TMouseButton button, int x, int y);
   void ImageFrameMouseEnter();
+  // The capture was taken away during a drag: the window stays where it was.
+  void CancelDrag();
 
   // Position and size from and to section "VirtualDesktop" of the settings file; saving
   // takes them as they are, shrunk or not. False when the file could not be written.
@@ -93,9 +102,18 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
   void CopyTrayMenu();
   // The window in front belongs to this program (a dialog, the application's window).
   bool ForegroundIsOwn();
+  TRect Bounds() const { return {Left(), Top(), Left() + Width(), Top() + Height()}; }
 
-  Program& program_;
+  TApplication& application_;
+  CCustomOption& settings_;
+  const std::string settingsPath_;
+  const TPopupMenu* trayMenu_;
   bool drawing_ = false;
   bool shown_ = false;  // FormShow ran and the pager was not closed since
+  // The inactive animation has narrowed the pager; the user's moves then leave FullBounds.
+  bool shrunk_ = false;
+  int menuClicks_ = 0;  // handlers of the menu's copies running
+  // The scale at the press of a drag: the pager may shrink before the release.
+  CPagerScale dragScale_;
   std::function<void()> previousDeactivate_;
 };

@@ -54,10 +54,16 @@ TRect OffsetByFrames(TRect r, TPoint step, int times) {
 }
 
 int FrameOfRestoreRect(TRect normal, int strip, TSize screen, int current) {
-  TPoint step = FrameStepFor(strip, screen);
-  if (normal.Left < 0 || normal.Top < 0) normal = OffsetByFrames(normal, step, -1);
-  if (strip == StripVertical && screen.Height > 0) return current + normal.Top / screen.Height;
-  if (strip == StripHorizontal && screen.Width > 0) return current + normal.Left / screen.Width;
+  // Only the coordinate along the strip counts: a window flush with the screen's top-left
+  // corner has its invisible border, and so its left or top, a few pixels below 0.
+  if (strip == StripVertical && screen.Height > 0) {
+    const int top = normal.Top < 0 ? normal.Top - screen.Height : normal.Top;
+    return current + top / screen.Height;
+  }
+  if (strip == StripHorizontal && screen.Width > 0) {
+    const int left = normal.Left < 0 ? normal.Left - screen.Width : normal.Left;
+    return current + left / screen.Width;
+  }
   return current;
 }
 
@@ -82,6 +88,39 @@ TRect NearestScreenPosition(TRect r, TSize screen, TAxes axes) {
   int dx = axes & AxisX ? NearestMultiple(r.Left, screen.Width) : 0;
   int dy = axes & AxisY ? NearestMultiple(r.Top, screen.Height) : 0;
   return {r.Left - dx, r.Top - dy, r.Right - dx, r.Bottom - dy};
+}
+
+int FramesAway(TRect r, int strip, TSize screen) {
+  const int size = strip == StripVertical     ? screen.Height
+                   : strip == StripHorizontal ? screen.Width
+                                              : 0;
+  if (size <= 0) return 0;
+  const long long low = strip == StripVertical ? r.Top : r.Left;
+  const long long high = strip == StripVertical ? r.Bottom : r.Right;
+  return static_cast<int>(FloorDiv(FloorDiv(low + high, 2), size));
+}
+
+TAxes StrandedAxes(TRect r, TRect monitors, TSize screen) {
+  if (Overlaps(r, monitors)) return AxisNone;
+  // Farther than the longest strip: kept there on purpose (as at -32000), not parked.
+  const long long reachX = static_cast<long long>(kMostFrames) * screen.Width;
+  const long long reachY = static_cast<long long>(kMostFrames) * screen.Height;
+  unsigned axes = AxisNone;
+  if (r.Right <= monitors.Left)
+    axes |= monitors.Left - static_cast<long long>(r.Right) <= reachX ? AxisX : AxisNone;
+  else if (r.Left >= monitors.Right)
+    axes |= static_cast<long long>(r.Left) - monitors.Right <= reachX ? AxisX : AxisNone;
+  if (r.Bottom <= monitors.Top)
+    axes |= monitors.Top - static_cast<long long>(r.Bottom) <= reachY ? AxisY : AxisNone;
+  else if (r.Top >= monitors.Bottom)
+    axes |= static_cast<long long>(r.Top) - monitors.Bottom <= reachY ? AxisY : AxisNone;
+  return TAxes(axes);
+}
+
+TRect KeptWithin(TRect r, TRect area) {
+  const int left = std::max(std::min(r.Left, area.Right - r.Width()), area.Left);
+  const int top = std::max(std::min(r.Top, area.Bottom - r.Height()), area.Top);
+  return {left, top, left + r.Width(), top + r.Height()};
 }
 
 int StartFrameReaching(const std::vector<TRect>& windows, int strip, TSize screen, TRect monitors,

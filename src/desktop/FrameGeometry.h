@@ -5,6 +5,9 @@
 
 #include "platform/Desktop.h"
 
+// The most frames the options allow.
+constexpr int kMostFrames = 10;
+
 // The "VirtualDesktop" option.
 enum TStrip : int { StripNone = 0, StripVertical = 1, StripHorizontal = 2 };
 
@@ -22,8 +25,8 @@ int ClampFrame(int index, int count);
 TRect OffsetByFrames(TRect r, TPoint step, int times);
 
 // The frame holding a window whose restore rectangle is `normal`, when `current` is on
-// the screen. A rectangle reaching above or left of the screen is first taken one frame
-// back; the division then truncates toward zero.
+// the screen. Only the coordinate along the strip counts: when it is negative it is first
+// taken one frame back; the division then truncates toward zero.
 int FrameOfRestoreRect(TRect normal, int strip, TSize screen, int current);
 
 // `normal` folded onto the screen along `axes`: each pulled coordinate becomes its
@@ -39,6 +42,17 @@ TRect PulledIntoScreen(TRect normal, TSize screen, TAxes axes);
 // away than the strip is long was not parked by the program and does not count.
 int StartFrameReaching(const std::vector<TRect>& windows, int strip, TSize screen, TRect monitors,
                        int initial, int count);
+
+// How many frames along the strip the window's centre lies from the screen (floor).
+int FramesAway(TRect r, int strip, TSize screen);
+
+// The axes along which `r` lies wholly beside `monitors` (the rectangle around them all),
+// within reach of the longest strip; none when it overlaps them.
+TAxes StrandedAxes(TRect r, TRect monitors, TSize screen);
+
+// `r` moved, its size kept, to lie within `area`; one larger than `area` is put at its
+// left or top edge.
+TRect KeptWithin(TRect r, TRect area);
 
 // `r` moved along `axes` by the whole number of screens nearest to its offset, so that a
 // maximized window, which overlaps its frame by its border, lands on the screen.

@@ -79,6 +79,7 @@ void TFormVirtualDesktop::Timer1Timer() {
   const int full = horizontal ? FullBounds.Height() : FullBounds.Width();
   const int step = (full - Setting("VirtualDesktopMiniWidth")) / 8;
   const int e = step * (kShrinkSteps - AnimationStep);
+  shrunk_ = strip == StripHorizontal || strip == StripVertical;
   if (horizontal) {
     // In the lower half of the screen the bottom edge stays put.
     const int top = Top() > ScreenSize.Height / 2 ? FullBounds.Top + e : Top();

@@ -19,6 +19,7 @@ void TFormVirtualDesktop::ImageFrameMouseDown(TMouseButton button, int x, int y)
     DragWindow = window;
     DragRect = drawn;
     DragOrigin = at;
+    dragScale_ = Scale();
     const TRect pager{Left(), Top(), Left() + Width(), Top() + Height()};
     desktop_.ClipCursor(&pager);
     return;
@@ -33,7 +34,8 @@ void TFormVirtualDesktop::ImageFrameMouseMove(int x, int y) {
     desktop_.PostMessageA(PagerWindow(), win::WmNcLButtonDown, win::HtCaption, 0);
     PagerDragArmed = false;
   } else if (DragWindow) {
-    const TRect from = PagerRectOf(DragWindow->Bounds);
+    const TRect from =
+        ::VirtualToPager(OffsetByFrames(DragWindow->Bounds, FrameStep, CurrentFrame), dragScale_);
     const int dx = x - DragOrigin.X;
     const int dy = y - DragOrigin.Y;
     DragRect = {from.Left + dx, from.Top + dy, from.Right + dx, from.Bottom + dy};
@@ -50,10 +52,17 @@ void TFormVirtualDesktop::ImageFrameMouseUp(TMouseButton button, int x, int y) {
   const int target = CellAt(FrameCells, at, CurrentFrame);
 
   if (DragWindow && !(at == DragOrigin)) {
-    TRect r = OffsetByFrames(PagerToVirtual(DragRect), FrameStep, -CurrentFrame);
+    TRect r = OffsetByFrames(::PagerToVirtual(DragRect, dragScale_), FrameStep, -CurrentFrame);
     // Scaling back loses pixels; the window keeps its own size.
     r.Right = r.Left + DragWindow->Bounds.Width();
     r.Bottom = r.Top + DragWindow->Bounds.Height();
+    // Released on the pager's border, the drop would lie beyond the strip's screens: the
+    // window stays within the screen of the frame its centre was dropped on.
+    const int strip = Setting("VirtualDesktop");
+    const int frame =
+        ClampFrame(CurrentFrame + FramesAway(r, strip, ScreenSize), Setting("VirtualDesktopCount"));
+    const TRect screen{0, 0, ScreenSize.Width, ScreenSize.Height};
+    r = KeptWithin(r, OffsetByFrames(screen, FrameStep, frame - CurrentFrame));
     MoveWindowToFrame(DragWindow->Handle, r, -1);
     for (CWindow& window : WindowList)
       if (window.Handle == DragWindow->Handle) {
@@ -69,4 +78,11 @@ void TFormVirtualDesktop::ImageFrameMouseUp(TMouseButton button, int x, int y) {
   DragWindow.reset();
   DrawPager();
   desktop_.ClipCursor(nullptr);
+}
+
+void TFormVirtualDesktop::CancelDrag() {
+  if (!DragWindow) return;
+  DragWindow.reset();
+  desktop_.ClipCursor(nullptr);
+  DrawPager();
 }

@@ -40,6 +40,16 @@ int CVirtualScreen::FrameCount() {
 
 void CVirtualScreen::StartAtFrame(int index) {
   CurrentFrame = ClampFrame(index, FrameCount());
+  // The screen as found is declared to be that frame: what the windows are arranged for.
+  arrangedStrip_ = Strip();
+  arrangedCount_ = FrameCount();
+}
+
+TRect CVirtualScreen::MonitorsRect() {
+  const int left = desktop_.GetSystemMetrics(win::SmXVirtualScreen);
+  const int top = desktop_.GetSystemMetrics(win::SmYVirtualScreen);
+  return {left, top, left + desktop_.GetSystemMetrics(win::SmCxVirtualScreen),
+          top + desktop_.GetSystemMetrics(win::SmCyVirtualScreen)};
 }
 
 void CVirtualScreen::StartAtFrameReachingParked(int index) {
@@ -51,12 +61,8 @@ void CVirtualScreen::StartAtFrameReachingParked(int index) {
     if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
     bounds.push_back(window.Bounds);
   }
-  const int left = desktop_.GetSystemMetrics(win::SmXVirtualScreen);
-  const int top = desktop_.GetSystemMetrics(win::SmYVirtualScreen);
-  const TRect monitors{left, top, left + desktop_.GetSystemMetrics(win::SmCxVirtualScreen),
-                       top + desktop_.GetSystemMetrics(win::SmCyVirtualScreen)};
   CurrentFrame =
-      StartFrameReaching(bounds, Strip(), ScreenSize, monitors, CurrentFrame, FrameCount());
+      StartFrameReaching(bounds, Strip(), ScreenSize, MonitorsRect(), CurrentFrame, FrameCount());
   // The pager was drawn when it was shown, before the frame was known.
   if (CurrentFrame != drawn) DrawPager();
 }
@@ -100,6 +106,42 @@ void CVirtualScreen::SwitchToFrame(int index) {
   }
   if (Option("VirtualDesktopInactive") == kInactiveTransparent) MakePagerOpaque();
   DrawPager();
+}
+
+void CVirtualScreen::RefreshAndSwitchToFrame(int index) {
+  if (Strip() == StripNone) return;
+  RefreshWindowList();
+  SwitchToFrame(index);
+}
+
+bool CVirtualScreen::FitWindowsToStrip() {
+  const int oldStrip = arrangedStrip_;
+  const int oldCount = arrangedCount_;
+  const int oldCurrent = CurrentFrame;
+  arrangedStrip_ = Strip();
+  arrangedCount_ = FrameCount();
+  Prepare();
+  const bool turned = arrangedStrip_ != oldStrip;
+  // With no strip before nothing was parked; a longer strip of the same axis strands none.
+  if (oldStrip == StripNone || (!turned && arrangedCount_ >= oldCount)) return turned;
+
+  RefreshWindowList();
+  const TPoint oldStep = FrameStepFor(oldStrip, ScreenSize);
+  const CWindowList windows = WindowList;
+  for (const CWindow& window : windows) {
+    // A minimized window stands at the system's icon place; its restore rectangle comes
+    // onto the screen when it is activated.
+    if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
+    const int frame = oldCurrent + FramesAway(window.Bounds, oldStrip, ScreenSize);
+    // Beyond the old strip: not parked by the program (some keep a window far away).
+    if (frame < 0 || frame >= oldCount) continue;
+    const TRect onScreen = OffsetByFrames(window.Bounds, oldStep, oldCurrent - frame);
+    const TRect r =
+        OffsetByFrames(onScreen, FrameStep, ClampFrame(frame, arrangedCount_) - CurrentFrame);
+    if (!(r == window.Bounds)) MoveWindowToFrame(window.Handle, r, -1);
+  }
+  RefreshWindowList();
+  return turned;
 }
 
 void CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex) {
@@ -183,6 +225,14 @@ void CVirtualScreen::RestoreAllWindows() {
   if (axes == AxisNone) return;  // virtual screens never used: nothing was parked
   Prepare();
   RefreshWindowList();
+  const TRect monitors = MonitorsRect();
   const CWindowList windows = WindowList;
-  for (const CWindow& window : windows) PullIntoScreen(window.Handle, axes);
+  for (const CWindow& window : windows) {
+    // Also across the strip: a window left wholly beside the monitors (a drop at the
+    // pager's edge in an earlier version) comes back; a minimized one stands at its icon.
+    unsigned stranded = AxisNone;
+    if (!(desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize))
+      stranded = StrandedAxes(window.Bounds, monitors, ScreenSize);
+    PullIntoScreen(window.Handle, axes | stranded);
+  }
 }

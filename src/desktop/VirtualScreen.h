@@ -33,11 +33,18 @@ class CVirtualScreen {
   void StartAtFrameReachingParked(int index);
   // After the number of frames may have changed: CurrentFrame back within 0..n - 1.
   void ClampCurrentFrame();
+  // After the options changed the strip: windows of frames that no longer exist go onto
+  // the last one, windows of a turned strip onto the new axis, and with no strip onto the
+  // screen, each keeping its place within its screen. True when the orientation changed.
+  bool FitWindowsToStrip();
 
   void RefreshWindowList();
   // Moves every listed window by whole frames so that frame `index` (clamped) is on the
   // screen. The list is used as last enumerated.
   void SwitchToFrame(int index);
+  // As SwitchToFrame, with the list taken first: windows moved or sized since the last
+  // enumeration (by the user or by their programs) go from where they are now.
+  void RefreshAndSwitchToFrame(int index);
   // Moves the window to `r` (screen coordinates) on frame `frameIndex` (clamped), or on the
   // screen for -1.
   void MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex);
@@ -48,6 +55,9 @@ class CVirtualScreen {
   // Brings every window parked on another frame back onto the screen: at exit and when
   // the session ends. Safe to call at any time and more than once.
   void RestoreAllWindows();
+
+  // The rectangle around every monitor.
+  TRect MonitorsRect();
 
  protected:
   // The pager's side.
@@ -72,4 +82,7 @@ class CVirtualScreen {
   // Axes along which windows have been moved off the screen since start; they are folded
   // back at exit even if virtual screens were switched off or turned meanwhile.
   unsigned parkedAxes_ = 0;
+  // The strip and the number of frames the windows were last arranged for.
+  int arrangedStrip_ = 0;
+  int arrangedCount_ = 1;
 };

@@ -59,7 +59,8 @@ void TOptionDlg::OnHotKey(int id) {
     case kHotKeyIdDown:
     case kHotKeyIdLeft:
     case kHotKeyIdRight:
-      pager.SwitchToFrame(target);
+      // From where the windows are now: the user may have moved some since the last list.
+      pager.RefreshAndSwitchToFrame(target);
       break;
     case kHotKeyIdGetInfo:
       PrefillWatchingRule();
@@ -114,7 +115,11 @@ void TOptionDlg::OnWindowCreated(WindowHandle window) {
       int frameIndex = -1;
       if (program_.OptionSettings["VirtualDesktop"].IntValue() != 0 && frame)
         frameIndex = rules["FramePosition"].IntValue() - 1;
-      program_.FormVirtualDesktop->MoveWindowToFrame(window, r, frameIndex);
+      TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
+      pager.MoveWindowToFrame(window, r, frameIndex);
+      // The list, and the pager's picture, hold the new window where it now is.
+      pager.RefreshWindowList();
+      pager.DrawPager();
     }
   }
 }

@@ -43,7 +43,8 @@ void Program::CreateForms() {
   OptionDlg = std::make_unique<TOptionDlg>(*this);
   CommandDlg = std::make_unique<TCommandDlg>(*this);
   WatchingDlg = std::make_unique<TWatchingDlg>(*this);
-  FormVirtualDesktop = std::make_unique<TFormVirtualDesktop>(*this);
+  FormVirtualDesktop = std::make_unique<TFormVirtualDesktop>(
+      Application, Platform, OptionSettings, SettingsPath, OptionDlg->PopupMenuContext);
   OptionSettings.FormVirtualDesktop = FormVirtualDesktop.get();
   AboutBox = std::make_unique<TAboutBox>(*this);
 }

@@ -44,8 +44,8 @@ void TOptionDlg::MenuItemOptionClick(TComponent&) {
   }
   program_.Platform.StartHook(Handle(), settings["SnappingKey"].IntValue());
   RegisterAllHotKeys(program_.Platform, settings, commands, Handle());
-  // Fewer virtual screens may have left the current one beyond the last.
-  program_.FormVirtualDesktop->ClampCurrentFrame();
+  // Fewer virtual screens, a turned strip or none may have left windows out of reach.
+  program_.FormVirtualDesktop->FollowOptions();
 }
 
 void TOptionDlg::MenuItemVirtualDesktopSaveSizeClick(TComponent&) {

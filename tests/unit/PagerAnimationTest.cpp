@@ -125,6 +125,27 @@ TEST_F(PagerAnimationTest, EnteringDuringTheAnimationExpandsAndTheNextStepStopsI
   EXPECT_EQ(FilledRectangles(Canvas()).size(), 2u);
 }
 
+TEST_F(PagerAnimationTest, APagerMovedByTheUserWithItsCounterAt0ShrinksWhereItNowIs) {
+  Set("VirtualDesktopInactive", 1);
+  Expand(900, 40, 115, 400);
+  pager->ApplicationEvents1Deactivate();
+  pager->Timer1->Tick();
+  pager->ImageFrame->MouseEnter();
+  pager->Timer1->Tick();
+  ASSERT_EQ(pager->AnimationStep, 0);
+  // The system's move loop, as for a drag on an empty spot.
+  pager->SetBounds(700, 60, 115, 400);
+  std::intptr_t result = 0;
+  for (unsigned message : {0x0003u /* WM_MOVE */, 0x0232u /* WM_EXITSIZEMOVE */})
+    pager->HandleMessage(message, 0, 0, result);
+  EXPECT_EQ(pager->FullBounds, (TRect{700, 60, 815, 460}));
+
+  pager->ApplicationEvents1Deactivate();
+  const auto steps = RunAnimation();
+  ASSERT_FALSE(steps.empty());
+  EXPECT_EQ(steps.back(), (TRect{784, 60, 815, 460})) << "the right edge stays where it was put";
+}
+
 TEST_F(PagerAnimationTest, EnteringMakesAFadedPagerOpaque) {
   Set("VirtualDesktopInactive", 2);
   Expand(0, 40, 115, 400);

@@ -1,5 +1,7 @@
 // The pager as a window: its creation and placement, what showing it does, and its share
 // of the application's deactivation.
+#include <optional>
+
 #include "PagerTestSupport.h"
 #include "settings/PagerPlacement.h"
 
@@ -24,6 +26,29 @@ TEST(PagerPlacementTest, StartsAtTheDefaultsOrWhereTheFileSays) {
   placed.Start();
   EXPECT_EQ(BoundsOf(placed.Pager()), (TRect{900, 40, 980, 440})) << "the width as designed";
   EXPECT_EQ(placed.Pager().FullBounds, (TRect{900, 40, 980, 440}));
+}
+
+TEST(PagerPlacementTest, APagerOffEveryMonitorIsBroughtOntoThemAtStart) {
+  struct Case {
+    const char* placement;
+    std::optional<TRect> monitors;
+    TRect expected;
+  };
+  const TRect twoMonitors{-1280, 0, 1024, 768};
+  for (const Case& c : {
+           Case{"Left=5000\r\nTop=-900", {}, {944, 0, 1024, 160}},
+           Case{"Left=-300\r\nTop=2000", {}, {0, 608, 80, 768}},
+           Case{"Left=-1400\r\nTop=100", twoMonitors, {-1280, 100, -1200, 260}},
+           Case{"Left=-1000\r\nTop=100", twoMonitors, {-1000, 100, -920, 260}},
+           Case{"Left=1000\r\nTop=700", {}, {1000, 700, 1080, 860}},  // partly on: reachable
+       }) {
+    SCOPED_TRACE(c.placement);
+    RunningProgram run(std::string("[VirtualDesktop]\r\n") + c.placement + "\r\n");
+    run.desktop.VirtualScreen = c.monitors;
+    run.Start();
+    EXPECT_EQ(BoundsOf(run.Pager()), c.expected);
+    EXPECT_EQ(run.Pager().FullBounds, c.expected);
+  }
 }
 
 TEST(PagerPlacementTest, SavesTheBoundsAsTheyAreAndTheNextStartUsesThem) {

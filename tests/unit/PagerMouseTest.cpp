@@ -38,6 +38,39 @@ TEST_F(PagerMouseTest, DropIntoTheNextCellMovesTheWindowThereAndTheViewFollows) 
   EXPECT_FALSE(run.desktop.CursorClip) << "the pointer is free again";
 }
 
+TEST_F(PagerMouseTest, ADropStaysOnItsScreenAtTheScaleOfThePress) {
+  WindowHandle w = Add(At(100, 100));  // 11,6-44,20
+  // Released on the pager's border, past the client area: the window stays on the screen.
+  Press(20, 10);
+  MoveTo(125, 10);
+  Release(125, 10);
+  EXPECT_EQ(Rect(w), At(W - 300, 86));
+
+  // The pager shrinks while the window is dragged: the drop keeps the scale of the press.
+  Rect(w) = At(100, 100);
+  Press(20, 10);
+  pager->SetClientSize(31, 213);
+  pager->DrawPager();
+  MoveTo(25, 10);
+  Release(25, 10);
+  EXPECT_EQ(Rect(w), At(16 * W / 115, 86));
+}
+
+TEST_F(PagerMouseTest, LosingTheCaptureEndsTheDragWhereItBegan) {
+  WindowHandle w = Add(At(100, 100));
+  Press(20, 10);
+  MoveTo(20, 64);
+  std::intptr_t result = 0;
+  pager->HandleMessage(0x0215, 0, 0, result);  // WM_CAPTURECHANGED, e.g. a system dialog
+  EXPECT_FALSE(pager->DragWindow);
+  EXPECT_FALSE(run.desktop.CursorClip) << "the pointer is free again";
+  EXPECT_EQ(Rect(w), At(100, 100));
+  // The next click is a plain click on the empty cell below, not a drop.
+  Click(20, 64);
+  EXPECT_EQ(pager->CurrentFrame, 1);
+  EXPECT_EQ(Rect(w), At(100, 100 - H));
+}
+
 TEST_F(PagerMouseTest, PressAndReleaseOnAWindowActivatesItWithoutMovingIt) {
   WindowHandle w = Add(At(100, 2 * H + 100));  // frame 2, drawn at y 110..124
   run.desktop.Calls.clear();
@@ -113,13 +146,35 @@ TEST_F(PagerMouseTest, DraggingAnEmptySpotMovesThePagerUnlessItIsFixed) {
   EXPECT_EQ(run.desktop.CallCount(posted), 1);
 }
 
-TEST_F(PagerMouseTest, TheMenuIsACopyOfTheTrayMenuAsItWasWhenShown) {
+// Owned by a menu item: tells when the item is deleted.
+struct DeletionWitness : TComponent {
+  DeletionWitness(TComponent* owner, bool& deleted)
+      : TComponent(owner, "Witness"), deleted_(deleted) {}
+  ~DeletionWitness() override { deleted_ = true; }
+  std::string ClassName() const override { return "DeletionWitness"; }
+  bool& deleted_;
+};
+
+TEST_F(PagerMouseTest, TheMenuIsACopyOfTheTrayMenuAsItIsWhenItOpens) {
   TOptionDlg& dialog = run.Dialog();
-  dialog.MenuItemVirtualDesktopFixed->SetChecked(true);
-  pager->Close();
-  pager->Show();
   const auto& items = pager->PopupMenu1->Items;
   const auto& tray = dialog.PopupMenuContext->Items;
+  // Opens the pager's menu and chooses the copy of `original` (null: nothing).
+  auto choose = [&](TMenuItem* original, bool* copyDeleted = nullptr) {
+    run.backend.PopupScript = [&, original, copyDeleted](TPopupMenu&) -> TMenuItem* {
+      for (size_t i = 0; i < tray.size() && i < items.size(); ++i)
+        if (tray[i] == original) {
+          if (copyDeleted) Create<DeletionWitness>(items[i], *copyDeleted);
+          return items[i];
+        }
+      return nullptr;
+    };
+    pager->ImageFrame->ContextPopup(950, 100);
+  };
+
+  dialog.MenuItemVirtualDesktopFixed->SetChecked(true);
+  choose(nullptr);
+  EXPECT_EQ(run.backend.PoppedMenus.back(), "PopupMenu1");
   ASSERT_EQ(items.size(), tray.size());
   for (size_t i = 0; i < items.size(); ++i) {
     EXPECT_NE(items[i], tray[i]);
@@ -129,28 +184,31 @@ TEST_F(PagerMouseTest, TheMenuIsACopyOfTheTrayMenuAsItWasWhenShown) {
     EXPECT_EQ(items[i]->Checked(), tray[i]->Checked());
     EXPECT_EQ(items[i]->AutoCheck, tray[i]->AutoCheck);
   }
-  // Not kept in step afterwards, and showing it while visible copies nothing again.
-  dialog.MenuItemVirtualDesktopFixed->SetChecked(false);
-  const TMenuItem* first = items.front();
-  pager->Show();
-  EXPECT_EQ(items.front(), first);
 
   // Choosing the copy of "fix position" does what the tray's item does.
-  TMenuItem* fixedCopy = nullptr;
-  for (size_t i = 0; i < tray.size(); ++i)
-    if (tray[i] == dialog.MenuItemVirtualDesktopFixed) fixedCopy = items[i];
-  ASSERT_NE(fixedCopy, nullptr);
-  run.backend.PopupScript = [&](TPopupMenu&) { return fixedCopy; };
-  pager->ImageFrame->ContextPopup(950, 100);
-  EXPECT_EQ(run.backend.PoppedMenus.back(), "PopupMenu1");
+  dialog.MenuItemVirtualDesktopFixed->SetChecked(false);
+  choose(dialog.MenuItemVirtualDesktopFixed);
   EXPECT_TRUE(dialog.MenuItemVirtualDesktopFixed->Checked());
-  EXPECT_TRUE(fixedCopy->Checked());
   EXPECT_EQ(run.program->OptionSettings["VirtualDesktopFixed"].IntValue(), 1);
   EXPECT_NE(run.dir.Read("tarnwick.ini").find("Fixed=1"), std::string::npos);
 
-  // Shown again after being closed: a fresh copy, no items left over.
-  pager->Close();
-  pager->Show();
+  // "Options" from the pager's menu, with the file turning virtual screens off: the pager
+  // closes when the dialog loads it and shows again at OK, while the copy's handler runs.
+  run.dir.Write("tarnwick.ini", "[Option]\r\nVirtualDesktop=0\r\n");
+  run.backend.ModalScript = [&](TForm& form) {
+    if (&form != &dialog) return;
+    EXPECT_FALSE(pager->Visible());
+    dialog.RadioGroupVirtualDesktop->SetItemIndex(1);
+    dialog.OKBtn->Click();
+  };
+  bool copyDeleted = false;
+  choose(dialog.MenuItemOption, &copyDeleted);
+  EXPECT_TRUE(pager->Visible());
+  EXPECT_FALSE(copyDeleted) << "the item whose handler ran was deleted under it";
+
+  // Opened again: a fresh copy, none left over.
+  choose(nullptr);
+  EXPECT_TRUE(copyDeleted);
   EXPECT_EQ(items.size(), tray.size());
   EXPECT_EQ(pager->Components().size(), 3u + tray.size());
 }

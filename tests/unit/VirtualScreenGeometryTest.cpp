@@ -16,9 +16,10 @@ TEST(FrameGeometry, FrameOfRestoreRectTruncatesTowardZero) {
   EXPECT_EQ(FrameOfRestoreRect(At(100, -100), StripVertical, kScreen, 2), 1);
   EXPECT_EQ(FrameOfRestoreRect(At(100, 800), StripVertical, kScreen, 2), 3);
   EXPECT_EQ(FrameOfRestoreRect(At(100, -768), StripVertical, kScreen, 2), 0);
-  EXPECT_EQ(FrameOfRestoreRect(At(-5, 800), StripVertical, kScreen, 2), 2)
-      << "a negative left takes the window one frame back on the frame axis";
+  EXPECT_EQ(FrameOfRestoreRect(At(-5, 800), StripVertical, kScreen, 2), 3)
+      << "only the coordinate along the strip counts";
   EXPECT_EQ(FrameOfRestoreRect(At(-1, 100), StripHorizontal, kScreen, 2), 1);
+  EXPECT_EQ(FrameOfRestoreRect(At(100, -7), StripHorizontal, kScreen, 2), 2);
   EXPECT_EQ(FrameOfRestoreRect(At(2100, 100), StripHorizontal, kScreen, 0), 2);
   EXPECT_EQ(FrameOfRestoreRect(At(100, 800), StripVertical, TSize{}, 2), 2) << "no screen size";
 }

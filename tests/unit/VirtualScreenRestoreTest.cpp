@@ -27,6 +27,24 @@ TEST_F(RestoreTest, FoldsEveryRestoreRectangleOntoTheScreenAlongTheStrip) {
   EXPECT_EQ(Normal(minimized), At(30, 10));
 }
 
+TEST_F(RestoreTest, BringsBackWindowsBesideTheMonitorsAcrossTheStripToo) {
+  desktop.VirtualScreen = TRect{-1280, 0, W, H};  // a second monitor on the left
+  WindowHandle right = Add(At(1050, 100));        // dropped past the screen's edge
+  WindowHandle both = Add(At(1050, 1600));
+  WindowHandle onMonitor = Add(At(-1000, 100));
+  WindowHandle farAway = Add(At(-32000, 100));  // kept there by its program on purpose
+  WindowHandle minimized = Add({-32000, -32000, -31840, -31972}, win::WsMinimize);
+  desktop.Windows.at(minimized).NormalRect = At(1100, 10);
+
+  pager->RestoreAllWindows();
+
+  EXPECT_EQ(Rect(right), At(26, 100));
+  EXPECT_EQ(Rect(both), At(26, 64));
+  EXPECT_EQ(Rect(onMonitor), At(-1000, 100));
+  EXPECT_EQ(Rect(farAway), At(-32000, 100));
+  EXPECT_EQ(Normal(minimized), At(1100, 10));
+}
+
 TEST_F(RestoreTest, MovesTheWindowItselfWhenItsPlacementIsRefused) {
   desktop.RefuseForeignPlacement = true;
   desktop.ReportForeignPlacementAsWine = true;

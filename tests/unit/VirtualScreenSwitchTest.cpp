@@ -1,5 +1,9 @@
 // Switching frames and placing windows into frames.
+#include <algorithm>
+
+#include "RunningProgram.h"
 #include "VirtualScreenTestSupport.h"
+#include "commands/HotKeyRegistration.h"
 
 namespace vs_test {
 namespace {
@@ -143,6 +147,29 @@ TEST_F(SwitchTest, CurrentFrameStaysWithinTheFrames) {
   EXPECT_EQ(pager->CurrentFrame, 1);
   pager->StartAtFrame(-5);
   EXPECT_EQ(pager->CurrentFrame, 0);
+}
+
+TEST(HotKeySwitchTest, GoesFromWhereTheWindowsAreNowAndARuleMoveIsListed) {
+  RunningProgram run(
+      "[Option]\r\nVirtualDesktop=1\r\n[Watching]\r\nCount=1\r\nName0=\"a\"\r\n"
+      "WindowTitle0=\"@Notepad\"\r\nFrame0=1\r\nFramePosition0=3\r\n");
+  WindowHandle w = run.AddWindow("Foreign", "w", At(100, 100));
+  run.Start();                                          // the pager takes the list as it is shown
+  run.desktop.MoveWindow(w, 400, 300, 350, 250, true);  // then the user moves and sizes it
+  run.Send(win::WmHotKey, kHotKeyIdDown);
+  EXPECT_EQ(run.desktop.Windows.at(w).Rect, At(400, 300 - H, 350, 250));
+  run.Send(win::WmHotKey, kHotKeyIdUp);
+  EXPECT_EQ(run.desktop.Windows.at(w).Rect, At(400, 300, 350, 250));
+
+  // A rule puts a new window on frame 3; the pager's list holds it there at once.
+  WindowHandle created = run.AddWindow("Notepad", "memo", At(50, 60));
+  run.Send(win::WmApp, created);
+  const TRect moved = At(0, 2 * H, 300, 200);
+  EXPECT_EQ(run.desktop.Windows.at(created).Rect, moved);
+  const CWindowList& listed = run.Pager().WindowList;
+  EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const CWindow& entry) {
+    return entry.Handle == created && entry.Bounds == moved;
+  }));
 }
 
 }  // namespace

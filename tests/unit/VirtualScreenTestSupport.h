@@ -17,7 +17,8 @@ constexpr int W = 1024;
 constexpr int H = 768;
 
 struct RecordingPager : TFormVirtualDesktop {
-  using TFormVirtualDesktop::TFormVirtualDesktop;
+  explicit RecordingPager(Program& p)
+      : TFormVirtualDesktop(p.Application, p.Platform, p.OptionSettings, p.SettingsPath, nullptr) {}
   void DrawPager() override { ++Draws; }
   void StartInactiveAnimation() override { ++Animations; }
   int Draws = 0;

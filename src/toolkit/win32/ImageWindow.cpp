@@ -20,6 +20,9 @@ constexpr int kHaveLast = sizeof(LONG_PTR);
 constexpr int kLastPosition = 2 * sizeof(LONG_PTR);
 constexpr int kExtraBytes = 3 * sizeof(LONG_PTR);
 
+// Set while an image lets the capture go at the left button's release: that is no loss.
+bool releasingCapture = false;
+
 TImage& ImageOf(ControlPeer& peer) {
   return static_cast<TImage&>(*peer.control);
 }
@@ -104,7 +107,11 @@ LRESULT ImageMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      if (message == WM_LBUTTONUP && GetCapture() == window) ReleaseCapture();
+      if (message == WM_LBUTTONUP && GetCapture() == window) {
+        releasingCapture = true;
+        ReleaseCapture();
+        releasingCapture = false;
+      }
       Guarded(app, [&] {
         image.MouseUp(ButtonOf(message), CurrentShiftState(), MouseX(lParam), MouseY(lParam));
       });
@@ -112,6 +119,15 @@ LRESULT ImageMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam
       // The default handling of the right button's release asks for the context menu.
       if (message == WM_RBUTTONUP) break;
       return 0;
+    case WM_CAPTURECHANGED:
+      // Taken away during a press (a system dialog, another window): the form ends what
+      // the press began.
+      if (!releasingCapture && peer.form && !peer.form->releasing) {
+        std::intptr_t result = 0;
+        Guarded(app, [&] { peer.form->form->HandleMessage(message, wParam, lParam, result); });
+        return 0;
+      }
+      break;
     case WM_CONTEXTMENU: {
       POINT at{MouseX(lParam), MouseY(lParam)};
       if (lParam == -1) GetCursorPos(&at);  // from the keyboard
