@@ -49,8 +49,8 @@ class COption : public CIniFileOption {
 
  private:
   // Reads the bound control of `key` as FromControls would, into a copy of the item, and
-  // tests that the value lies within `range`. Shows the conversion's or the range's message and returns
-  // false on failure. An item that is not bound passes.
+  // tests that the value lies within `range`. Shows the conversion's or the range's
+  // message and returns false on failure. An item that is not bound passes.
   bool CheckRange(const std::string& key, CIntRange range, const char* message, int& entered);
   int StoredInt(const std::string& key) const;
   // Brings the stored value into the range and returns it; `range.High` for an item that
