@@ -66,12 +66,11 @@ std::string LayoutKeyName(Desktop& desktop, unsigned code) {
   return desktop.GetKeyNameTextA(static_cast<long>((scanCode & 0xFF) << 16));
 }
 
-// The layout's name for the key's extended scan code (0xE0 or 0xE1 prefix), which tells
-// the keypad's divide key from the slash key; "" for a key without one.
+// The layout's name for the key's extended scan code (0xE0 prefix), which tells the
+// keypad's divide key from the slash key; "" for a key without one.
 std::string ExtendedKeyName(Desktop& desktop, unsigned code) {
   const unsigned scanCode = desktop.MapVirtualKeyA(code, win::MapVkVkToVscEx);
-  const unsigned prefix = scanCode & 0xFF00;
-  if (prefix != 0xE000 && prefix != 0xE100) return {};
+  if ((scanCode & 0xFF00) != 0xE000) return {};
   return desktop.GetKeyNameTextA(static_cast<long>((scanCode & 0xFF) << 16) | win::KeyNameExtended);
 }
 
@@ -80,6 +79,19 @@ std::string Folded(std::string_view name) {
   std::string folded(name);
   for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return folded;
+}
+
+// The keypad's own codes, from its digits to its divide key.
+bool IsKeypadKey(unsigned code) {
+  return code >= 0x60 && code <= 0x6F;
+}
+
+// Not the keypad (Num Lock included) nor a key a layout adds of its own (Wine gives the
+// X layout's "=" also to 0x92): a key every keyboard has.
+bool IsMainKey(unsigned code) {
+  const bool extra = (code >= 0x92 && code <= 0x96) || code == 0xDF || code == 0xE1 ||
+                     code == 0xE3 || code == 0xE4 || code == 0xE6 || (code >= 0xE9 && code <= 0xF5);
+  return !IsKeypadKey(code) && code != 0x90 && !extra;
 }
 
 std::string WithCode(const std::string& name, unsigned code) {
@@ -108,37 +120,50 @@ KeyNames AllKeyNames(Desktop& desktop) {
   for (unsigned code = 0x08; code <= 0xFF; ++code) {
     names[code] = OwnKeyName(code);
     own[code] = !names[code].empty();
-    if (!own[code]) names[code] = LayoutKeyName(desktop, code);
+    if (!own[code]) {
+      names[code] = LayoutKeyName(desktop, code);
+      // A key of the layout that the layout leaves unnamed (Wine's Windows keys) can
+      // still be captured.
+      if (names[code].empty() && desktop.MapVirtualKeyA(code, win::MapVkVkToVsc) != 0)
+        names[code] = WithCode("Key", code);
+    }
     if (!names[code].empty()) holders[Folded(names[code])].push_back(code);
   }
-  std::set<std::string> extendedNames;
-  auto usable = [&](const std::string& name) {
-    return !name.empty() && !holders.contains(Folded(name)) &&
-           !extendedNames.contains(Folded(name));
+  std::set<std::string> newNames;
+  auto unique = [&](const std::string& name) {
+    return !name.empty() && !holders.contains(Folded(name)) && !newNames.contains(Folded(name));
   };
   for (const auto& [folded, codes] : holders) {
     if (codes.size() < 2) continue;
     std::vector<std::string> extended;
     for (unsigned code : codes)
       extended.push_back(own[code] ? std::string() : ExtendedKeyName(desktop, code));
-    // The program's own name stays with its key; else the first key that has no other name
-    // keeps the layout's, so that a text naming it reads as the plain key; else the lowest.
+    // Which key keeps the name: the one the program names itself; else one that has no
+    // other name, best a key every keyboard has rather than the keypad's or an extra one
+    // (the slash key keeps "/", Pause keeps what Wine also calls Num Lock), then the key
+    // the layout gives for that scan code; the lowest among equals.
+    auto rank = [&](size_t i) {
+      const unsigned code = codes[i];
+      if (own[code]) return 8;
+      if (unique(extended[i])) return 0;
+      const unsigned scanCode = desktop.MapVirtualKeyA(code, win::MapVkVkToVsc);
+      const bool layoutsOwn = desktop.MapVirtualKeyA(scanCode, win::MapVkVscToVk) == code;
+      return 1 + (IsMainKey(code) ? 4 : 0) + (layoutsOwn ? 2 : 0);
+    };
     size_t keeper = 0;
-    while (keeper < codes.size() && !own[codes[keeper]]) ++keeper;
-    if (keeper == codes.size()) {
-      keeper = 0;
-      while (keeper < codes.size() && usable(extended[keeper])) ++keeper;
-      if (keeper == codes.size()) keeper = 0;
-    }
+    for (size_t i = 1; i < codes.size(); ++i)
+      if (rank(i) > rank(keeper)) keeper = i;
     for (size_t i = 0; i < codes.size(); ++i) {
       if (i == keeper) continue;
       std::string& name = names[codes[i]];
-      if (usable(extended[i])) {
+      const std::string keypad = "Keypad " + name;
+      if (unique(extended[i]))
         name = extended[i];
-        extendedNames.insert(Folded(name));
-      } else {
+      else if (IsKeypadKey(codes[i]) && unique(keypad))
+        name = keypad;
+      else
         name = WithCode(name, codes[i]);
-      }
+      newNames.insert(Folded(name));
     }
   }
   return names;

@@ -63,6 +63,12 @@ TEST_F(HotKeyTest, StoredTextsKeepTheirKeyAndSharedNamesReadAsTheMainKeyboardKey
            {"^^", 0},                     // "^" alone is Ctrl, not a key
        })
     EXPECT_EQ(Value(c.text), c.value) << c.text;
+  // Wine gives the divide key no extended scan code and leaves the Windows keys unnamed.
+  desktop.KeyboardLayout[0x6F] = {0x35, "/"};
+  desktop.KeyboardLayout[0x5B].second = "";
+  EXPECT_EQ(Text(0x406F), "Ctrl+Keypad /");
+  EXPECT_EQ(Value("Ctrl+/"), 0x40BF);
+  EXPECT_EQ(Text(0x405B), "Ctrl+Key (5B)");
 }
 
 TEST_F(HotKeyTest, EveryProducedTextParsesBackToAKeyOfTheSameText) {

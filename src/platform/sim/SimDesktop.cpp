@@ -139,6 +139,12 @@ bool SimDesktop::UnregisterHotKey(WindowHandle window, int id) {
 }
 
 unsigned SimDesktop::MapVirtualKeyA(unsigned code, unsigned mapType) {
+  if (mapType == win::MapVkVscToVk) {
+    // The first key with that scan code and no 0xE0 prefix.
+    for (const auto& [vk, key] : KeyboardLayout)
+      if (key.first == code) return vk;
+    return 0;
+  }
   if (mapType != win::MapVkVkToVsc && mapType != win::MapVkVkToVscEx) return 0;
   auto it = KeyboardLayout.find(code);
   if (it == KeyboardLayout.end()) return 0;

@@ -18,7 +18,9 @@ std::wstring NameOfScan(UINT scan, bool extended) {
 }
 
 // key-names: one line per virtual key 0x08-0xFF that has a scan code: "key vk=0x.. scan=0x..
-// scanex=0x.. name=".." extname=".."" (extname only for a scan code with the 0xE0 prefix).
+// scanex=0x.. back=0x.. name=".." extname=".."": the scan code (map types 0 and 4), the
+// virtual key that scan code maps back to (map type 1), its name, and the name of the
+// extended scan code when it has the 0xE0 prefix.
 int KeyNames(const std::vector<std::wstring>& args) {
   if (!args.empty()) {
     Report("error=usage: key-names");
@@ -32,6 +34,7 @@ int KeyNames(const std::vector<std::wstring>& args) {
     const UINT scanEx = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC_EX);
     if (!scan && !scanEx) continue;
     std::string line = "key vk=" + Hex(vk) + " scan=" + Hex(scan) + " scanex=" + Hex(scanEx) +
+                       " back=" + Hex(MapVirtualKeyW(scan, MAPVK_VSC_TO_VK)) +
                        " name=" + Quote(NameOfScan(scan, false));
     if ((scanEx & 0xFF00) == 0xE000) line += " extname=" + Quote(NameOfScan(scanEx, true));
     Report(line);

@@ -25,21 +25,24 @@ for code, down in [(c, 1) for c in codes] + [(c, 0) for c in reversed(codes)]:
     time.sleep(0.04)
 PY
 
-# Keys of both keyboards but Esc, Tab and Enter (the form's own), and the modifiers:
-# digits and letters, the punctuation, function keys, editing and arrows, the keypad with
-# Num Lock off, then on, and the keys of the Windows logo and the menu.
+# Keys of both keyboards but Esc, Tab and Enter (the form's own), F10 (the menu key), Pause
+# (with Ctrl it is Break, code 0x03, which ends the form) and the modifiers: digits and
+# letters, the punctuation, function keys, editing and arrows, the keypad with Num Lock
+# off, then on, and the Windows logo keys. The menu key opens the field's context menu,
+# so it comes last.
 common=(10 11 12 13 14 15 16 17 18 19 20 21 22 24 25 26 27 28 29 30 31 32 33 34 35
   38 39 40 41 42 43 44 45 46 47 48 49 51 52 53 54 55 56 57 58 59 60 61 63 65 66
-  67 68 69 70 71 72 73 74 75 76 95 96 78 107 127 110 111 112 113 114 115 116 117 118 119
+  67 68 69 70 71 72 73 74 75 95 96 78 107 110 111 112 113 114 115 116 117 118 119
   79 80 81 82 83 84 85 86 87 88 89 90 91 106 77 79 80 81 82 83 84 85 86 87 88 89 90 91 77
-  133 134 135)
+  133 134)
 # The keys only the Japanese keyboard has: ro, henkan, hiragana/katakana, muhenkan, yen.
 japanese=(97 100 101 102 132)
-
+menu=135
 # capture_all <name> <key codes...>: presses each with Shift+Ctrl; writes captures-<name>.txt
-# and fails when a key down parsed back to another key.
+# and fails when a captured key parsed back to another key (or to none). A key the layout
+# does not name is captured as nothing, which the file counts.
 capture_all() {
-  local name=$1 out=${TW_WORK}/captures-$1.txt code mark line down value wrong=0 none=0
+  local name=$1 out=${TW_WORK}/captures-$1.txt code mark line down value wrong=0 none=0 unnamed=0
   shift
   : >"${out}"
   tw_start twcaptureform.exe
@@ -60,7 +63,10 @@ capture_all() {
     fi
     down=$(sed -n 's/^down=\(0x[0-9a-f]*\) .*/\1/p' <<<"${line}")
     value=$(sed -n 's/.* value=\(0x[0-9a-f]*\) .*/\1/p' <<<"${line}")
-    if ((value != (down | 0x6000))); then
+    if [[ ${line} == *' text=' ]]; then
+      echo "keycode=${code} unnamed ${line}" >>"${out}"
+      unnamed=$((unnamed + 1))
+    elif ((value != (down | 0x6000))); then
       echo "keycode=${code} WRONG ${line}" >>"${out}"
       wrong=$((wrong + 1))
     else
@@ -68,17 +74,30 @@ capture_all() {
     fi
   done
   iconv -f CP932 -t UTF-8 "${out}" >"${out}.utf8" || true
-  tw_log "${name}: $(grep -c . "${out}") keys, ${wrong} parsed to another key, ${none} without a key down"
+  tw_log "${name}: $(grep -c . "${out}") keys, ${wrong} parsed to another key, ${unnamed} without a name, ${none} without a key down"
   tw_stop twcaptureform.exe
   ((wrong == 0)) || fail "${name}: keys captured as another key: $(grep -a WRONG "${out}.utf8" | head -n 5)"
 }
 
 tw_driver key-names || fail "key-names failed"
 cp "${TW_LAST_RESULT}" "${TW_WORK}/key-names-us.txt"
-capture_all us "${common[@]}"
+capture_all us "${common[@]}" "${menu}"
 
+# The X server goes back to its first keyboard map whenever its last client leaves, which
+# under Wine happens within a second: a client of ours stays connected meanwhile.
+python3 -c "
+import ctypes, time
+x11 = ctypes.CDLL('libX11.so.6')
+x11.XOpenDisplay.restype = ctypes.c_void_p
+display = x11.XOpenDisplay(None)
+time.sleep(200)" &
+hold=$!
+trap 'kill "${hold}" 2>/dev/null || true' EXIT
+sleep 0.5
 setxkbmap -layout jp || fail "setxkbmap jp failed"
-sleep 1
+sleep 1.5
+[[ $(setxkbmap -query) == *"layout:     jp"* ]] || fail "the X layout did not stay Japanese"
 tw_driver key-names || fail "key-names failed"
 cp "${TW_LAST_RESULT}" "${TW_WORK}/key-names-jp.txt"
-capture_all jp "${common[@]}" "${japanese[@]}"
+grep -q '^key vk=0xe2 scan=0x73 ' "${TW_WORK}/key-names-jp.txt" || fail "Wine does not see the Japanese layout"
+capture_all jp "${common[@]}" "${japanese[@]}" "${menu}"
