@@ -53,9 +53,10 @@ capture_all() {
     mark=$(wc -l <"${log_file}")
     python3 "${TW_WORK}/xkeys.py" 37 50 "${code}"
     sleep 0.2
-    # The key's own key down: not Shift, Ctrl or Alt.
+    # The key's own key down: the last one that is not Shift, Ctrl or Alt (after the switch
+    # to the Japanese layout a Caps Lock down, 0x14, came before the first key's own).
     line=$(tail -n +$((mark + 1)) "${log_file}" | grep -a '^down=' |
-      grep -av '^down=0x1[012] ' | head -n 1 || true)
+      grep -av "^down=0x1[012] " | tail -n 1 || true)
     if [[ -z ${line} ]]; then
       echo "keycode=${code} no key down" >>"${out}"
       none=$((none + 1))
