@@ -14,10 +14,11 @@ constexpr std::uint16_t kHotKeyAlt = 0x8000;
 constexpr std::uint16_t kHotKeyCodeMask = 0x1FFF;
 
 // The name of every key code, indexed by the code: the fixed names, then the keyboard
-// layout's; empty below 0x08 and for a key without a name. No two codes share a name, so a
-// captured key always parses back to itself: where the layout names several keys alike,
-// one keeps the name and the others take the layout's name for their extended scan code
-// or, failing that, the name followed by their code ("Ctrl (A2)").
+// layout's; empty below 0x08 and for a code the layout has no key for. No two codes share
+// a name, so a captured key always parses back to itself: where the layout names several
+// keys alike, one keeps the name and the others take the layout's name for their extended
+// scan code ("Num /"), else "Keypad " before it for a key of the keypad, else their code
+// after it ("Ctrl (A2)"); a key the layout leaves unnamed is "Key (5B)".
 using KeyNames = std::array<std::string, 256>;
 KeyNames AllKeyNames(Desktop& desktop);
 // The name of a key code (low 8 bits).
