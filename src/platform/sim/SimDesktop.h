@@ -26,9 +26,11 @@ struct SimSystem {
   const SimHotKey* HotKeyFor(unsigned modifiers, unsigned key) const;
 };
 
-// A keyboard layout: virtual key -> (scan code, key name). Names may be shared by
-// several keys, as "/" is by the slash key and the keypad's divide key.
+// A keyboard layout: virtual key -> (scan code, with the 0xE0 prefix of an extended key;
+// key name). Several keys may share a scan code and its name, as the keypad's digits do
+// with the keys the keypad sends while Num Lock is off.
 std::map<unsigned, std::pair<unsigned, std::string>> SimUsKeyboardLayout();
+std::map<unsigned, std::pair<unsigned, std::string>> SimJapaneseKeyboardLayout();
 
 // One top-level window. Minimized and maximized are the WS_MINIMIZE and WS_MAXIMIZE bits
 // of Style, as the program reads them.
