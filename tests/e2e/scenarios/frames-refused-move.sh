@@ -1,25 +1,22 @@
-# Windows whose move fails cost the switch nothing. Under Wine the only move that fails is
-# one of a window that goes: a window of the driver's destroys itself inside the
-# WM_WINDOWPOSCHANGING of the program's move (MoveWindow answers 0), and another one takes
-# the move out of every WM_WINDOWPOSCHANGING (MoveWindow answers 1, the window stays). With
-# both among the windows, a hot-key switch moves every other window within a second, there
-# and back; the window that stays is where it was; no message reaches the user; and the
-# pager marks nothing, since neither move was seen to fail on a window that is still there.
+# Windows whose move fails or is turned away cost the switch nothing. Under Wine the only
+# move that fails is one of a window that goes: a window of the driver's destroys itself
+# inside the WM_WINDOWPOSCHANGING of the program's move (MoveWindow answers 0), and another
+# takes the move out of every WM_WINDOWPOSCHANGING (MoveWindow answers 1, the window stays).
+# With both among the windows, a hot-key switch moves every other window within a second,
+# there and back; the window that stays is where it was and was asked once per switch; no
+# message reaches the user. (No window that is still there refuses with 0 under Wine, so
+# the pager's mark for such a window is left to the unit tests.)
 # timeout: 120
-# shellcheck source=data/pager-lib.sh
-source "${TW_DATA}/pager-lib.sh"
 # shellcheck source=data/fault-window-lib.sh
 source "${TW_DATA}/fault-window-lib.sh"
 
-pager_settings '[Option]' 'VirtualDesktop=1' \
-  '[VirtualDesktop]' 'Left=800' 'Top=40' 'Width=160' 'Height=480'
+printf '[Option]\r\nVirtualDesktop=1\r\n' >"${TW_DIR}/tarnwick.ini"
 # Shift+Ctrl+Alt (MOD_SHIFT 4 | MOD_CONTROL 2 | MOD_ALT 1) with Down and Up.
 mods=7
 down=0x28
 up=0x26
 
 tw_start
-tw_wait_for 20 pager_started || fail "the pager did not appear"
 tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
 program_windows
 program_before=${windows_now}
@@ -57,15 +54,8 @@ timed_switch "${up}" 768 "back to the first frame"
 at 0 "${keep}" || fail "the window that turns moves away moved"
 expect_no_new_windows "after the switches"
 
-sleep 0.5
-tw_screenshot pager.png
-convert "${TW_WORK}/pager.png" -crop "${PAGER_W}x${PAGER_H}+800+40" +repage "${TW_WORK}/pager-only.png"
-marked=$(convert "${TW_WORK}/pager-only.png" -depth 8 -format %c histogram:info:- |
-  grep -ci '#FF0000' || true)
-((marked == 0)) || fail "the pager marks a window although none that is there refused"
-
-# Killing the driver's windows ends their loops; the one that stays says how often it
-# turned a move away: once per switch, no retry.
+# Closed, the window that stays says how often it turned a move away: once per switch, no
+# retry.
 tw_driver close-window "${keep}" || fail "the refusing window did not close"
 tw_wait_for 5 tw_result_has '^refused=' "${keep_result}" || fail "no count of refused moves"
 refused=$(sed -n 's/^refused=//p' "${keep_result}")
