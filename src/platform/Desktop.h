@@ -141,10 +141,16 @@ class Desktop {
   virtual bool GetWindowRect(WindowHandle window, TRect& rect) = 0;
   virtual bool GetWindowPlacement(WindowHandle window, TWindowPlacement& placement) = 0;
   virtual bool SetWindowPlacement(WindowHandle window, const TWindowPlacement& placement) = 0;
+  // Both are false when the window was not moved: it has gone, or the system refused the
+  // move (a window of a higher privilege level than this program's).
   virtual bool MoveWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) = 0;
   virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                             int cy, unsigned flags) = 0;
+  // DwmGetWindowAttribute(DWMWA_CLOAKED): the system keeps the window out of sight while it
+  // stays visible to its program (a window of another of the system's own desktops, a
+  // suspended store application). False where the call is missing or fails (Windows 7, Wine).
+  virtual bool IsWindowCloaked(WindowHandle window) = 0;
   // Returns whether the window was visible before.
   virtual bool ShowWindow(WindowHandle window, int command) = 0;
   virtual bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey,

@@ -48,5 +48,8 @@ void Program::CreateForms() {
   FormVirtualDesktop = std::make_unique<TFormVirtualDesktop>(
       Application, Platform, OptionSettings, SettingsPath, OptionDlg->PopupMenuContext);
   OptionSettings.FormVirtualDesktop = FormVirtualDesktop.get();
+  FormVirtualDesktop->OnMovesRefused = [this](bool refused) {
+    OptionDlg->ShowMovesRefused(refused);
+  };
   AboutBox = std::make_unique<TAboutBox>(Application, VersionInfo);
 }

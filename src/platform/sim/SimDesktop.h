@@ -51,6 +51,11 @@ struct SimWindow {
   unsigned LayeredFlags = 0;
   unsigned ThreadId = 1;
   unsigned ProcessId = 1;
+  // The system keeps it out of sight (DWM cloaking); moves still reach it.
+  bool Cloaked = false;
+  // MoveWindow and SetWindowPos fail on it and leave it where it is (a window of a higher
+  // privilege level).
+  bool RefusesMoves = false;
 };
 
 class SimDesktop : public Desktop {
@@ -69,6 +74,9 @@ class SimDesktop : public Desktop {
   bool HookStarted = false;
   WindowHandle HookTarget = 0;
   int HookSnappingKey = 0;
+  // How often IsWindowCloaked was asked about each window. Counted here rather than logged
+  // in Calls: a question asked of every window at every switch would bury the moves there.
+  std::map<WindowHandle, int> CloakQueries;
   // Where ClipCursor keeps the pointer; empty while it is free.
   std::optional<TRect> CursorClip;
 
@@ -147,6 +155,7 @@ class SimDesktop : public Desktop {
   bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
+  bool IsWindowCloaked(WindowHandle window) override;
   bool ShowWindow(WindowHandle window, int command) override;
   bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey, std::uint8_t alpha,
                                   unsigned flags) override;
