@@ -133,7 +133,10 @@ KeyNames AllKeyNames(Desktop& desktop) {
   auto unique = [&](const std::string& name) {
     return !name.empty() && !holders.contains(Folded(name)) && !newNames.contains(Folded(name));
   };
-  for (const auto& [folded, codes] : holders) {
+  for (const auto& holder : holders) {
+    // A plain reference, not a structured binding: lambdas below use it, which clang 14
+    // (the fuzzing build) does not allow for bindings.
+    const std::vector<unsigned>& codes = holder.second;
     if (codes.size() < 2) continue;
     std::vector<std::string> extended;
     for (unsigned code : codes)
