@@ -38,3 +38,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/forms/CaptureForm.cpp)
   target_link_libraries(twcaptureform PRIVATE tw_core)
   target_link_options(twcaptureform PRIVATE ${TW_STATIC_LINK} -municode)
 endif()
+
+# The floor for the start-up timing: a window with a notification-area icon and nothing else.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/forms/TrayFloor.cpp)
+  add_executable(twtrayfloor WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/forms/TrayFloor.cpp)
+  target_link_libraries(twtrayfloor PRIVATE user32 shell32)
+  target_link_options(twtrayfloor PRIVATE ${TW_STATIC_LINK} -municode)
+endif()

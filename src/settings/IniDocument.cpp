@@ -28,6 +28,45 @@ std::size_t FindClosingBracket(std::string_view text, std::size_t from, std::siz
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+unsigned char FoldLetter(unsigned char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+// A hash of the name as FoldShiftJisCase would fold it, without making the folded copy.
+std::uint32_t FoldedHash(std::string_view name) {
+  std::uint32_t hash = 2166136261U;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(name[i]);
+    if (IsShiftJisLeadByte(c) && i + 1 < name.size()) {
+      hash = (hash ^ c) * 16777619U;
+      c = static_cast<unsigned char>(name[++i]);  // the trail byte is no letter
+    } else {
+      c = FoldLetter(c);
+    }
+    hash = (hash ^ c) * 16777619U;
+  }
+  // Spread the bits: the index takes the low ones.
+  hash ^= hash >> 16;
+  hash *= 0x7FEB352DU;
+  return hash ^ (hash >> 15);
+}
+
+// Whether the two names fold to the same text. Where they agree so far, a byte that leads a
+// double-byte character in one does in the other, so one position tells both.
+bool FoldedEqual(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(a[i]);
+    if (IsShiftJisLeadByte(c) && i + 1 < a.size()) {
+      if (c != static_cast<unsigned char>(b[i]) || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (FoldLetter(c) != FoldLetter(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 CIniDocument::CIniDocument(std::string bytes) : source_(std::move(bytes)) {
@@ -61,7 +100,7 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
     std::size_t nameBegin = first + 1, nameEnd = close;
     Trim(text, nameBegin, nameEnd);
     Section section;
-    Entry header{Kind::Header, -1, begin, next, nameBegin, nameEnd - nameBegin, 0, 0};
+    Entry header{Kind::Header, false, false, begin, next, nameBegin, nameEnd - nameBegin, 0, 0};
     section.entries.push_back(header);
     sectionIndex_.emplace(FoldShiftJisCase(text.substr(nameBegin, nameEnd - nameBegin)),
                           sections_.size());
@@ -80,25 +119,73 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
   if (keyBegin == keyEnd) return AddRun(Kind::Other, begin, next);
 
   Section& section = sections_.back();
-  section.keys.emplace(FoldShiftJisCase(text.substr(keyBegin, keyEnd - keyBegin)),
-                       section.entries.size());
-  section.entries.push_back(Entry{Kind::Key, -1, begin, next, keyBegin, keyEnd - keyBegin,
+  section.entries.push_back(Entry{Kind::Key, false, false, begin, next, keyBegin, keyEnd - keyBegin,
                                   valueBegin, valueEnd - valueBegin});
+  IndexKey(section, FoldedHash(text.substr(keyBegin, keyEnd - keyBegin)),
+           section.entries.size() - 1);
 }
 
 void CIniDocument::AddRun(Kind kind, std::size_t begin, std::size_t next) {
   std::vector<Entry>& entries = sections_.back().entries;
-  if (!entries.empty() && entries.back().kind == kind && entries.back().owned < 0 &&
+  if (!entries.empty() && entries.back().kind == kind && !entries.back().written &&
       entries.back().end == begin) {
     entries.back().end = next;
     return;
   }
-  entries.push_back(Entry{kind, -1, begin, next, 0, 0, 0, 0});
+  entries.push_back(Entry{kind, false, false, begin, next, 0, 0, 0, 0});
 }
 
 std::string_view CIniDocument::TextOf(const Entry& entry) const {
-  if (entry.owned >= 0) return owned_[static_cast<std::size_t>(entry.owned)];
-  return source_;
+  return entry.written ? written_ : source_;
+}
+
+std::string_view CIniDocument::KeyOf(const Entry& entry) const {
+  return TextOf(entry).substr(entry.keyBegin, entry.keyLength);
+}
+
+std::uint32_t CIniDocument::FindKey(const Section& section, std::string_view key) const {
+  if (section.next < section.entries.size()) {
+    const Entry& entry = section.entries[section.next];
+    if (entry.indexed && FoldedEqual(KeyOf(entry), key))
+      return static_cast<std::uint32_t>(section.next++);
+  }
+  const std::vector<KeyIndex::Slot>& slots = section.keys.slots;
+  if (slots.empty()) return KeyIndex::kNone;
+  const std::uint32_t hash = FoldedHash(key);
+  const std::size_t mask = slots.size() - 1;
+  for (std::size_t i = hash & mask; slots[i].entry != KeyIndex::kNone; i = (i + 1) & mask) {
+    if (slots[i].hash == hash && FoldedEqual(KeyOf(section.entries[slots[i].entry]), key)) {
+      section.next = slots[i].entry + std::size_t{1};
+      return slots[i].entry;
+    }
+  }
+  return KeyIndex::kNone;
+}
+
+void CIniDocument::IndexKey(Section& section, std::uint32_t hash, std::size_t index) {
+  KeyIndex& keys = section.keys;
+  if ((keys.used + 1) * 2 > keys.slots.size()) {
+    std::vector<KeyIndex::Slot> old = std::move(keys.slots);
+    keys.slots.assign(old.empty() ? 16 : old.size() * 2, KeyIndex::Slot{});
+    const std::size_t mask = keys.slots.size() - 1;
+    for (const KeyIndex::Slot& slot : old) {
+      if (slot.entry == KeyIndex::kNone) continue;
+      std::size_t i = slot.hash & mask;
+      while (keys.slots[i].entry != KeyIndex::kNone) i = (i + 1) & mask;
+      keys.slots[i] = slot;
+    }
+  }
+  const std::size_t mask = keys.slots.size() - 1;
+  const std::string_view key = KeyOf(section.entries[index]);
+  std::size_t i = hash & mask;
+  for (; keys.slots[i].entry != KeyIndex::kNone; i = (i + 1) & mask) {
+    // The first of duplicate keys counts.
+    if (keys.slots[i].hash == hash && FoldedEqual(KeyOf(section.entries[keys.slots[i].entry]), key))
+      return;
+  }
+  keys.slots[i] = KeyIndex::Slot{hash, static_cast<std::uint32_t>(index)};
+  ++keys.used;
+  section.entries[index].indexed = true;
 }
 
 const CIniDocument::Section* CIniDocument::FindSection(std::string_view name) const {
@@ -110,36 +197,43 @@ std::optional<std::string_view> CIniDocument::Find(std::string_view section,
                                                    std::string_view key) const {
   const Section* s = FindSection(section);
   if (!s) return std::nullopt;
-  auto found = s->keys.find(FoldShiftJisCase(key));
-  if (found == s->keys.end()) return std::nullopt;
-  const Entry& entry = s->entries[found->second];
+  const std::uint32_t found = FindKey(*s, key);
+  if (found == KeyIndex::kNone) return std::nullopt;
+  const Entry& entry = s->entries[found];
   return TextOf(entry).substr(entry.valueBegin, entry.valueLength);
 }
 
-CIniDocument::Entry CIniDocument::MakeOwned(Kind kind, std::string text, std::size_t keyLength) {
-  Entry entry;
-  entry.kind = kind;
-  entry.owned = static_cast<std::ptrdiff_t>(owned_.size());
-  entry.keyLength = keyLength;
+void CIniDocument::WriteLine(Entry& entry, Kind kind, std::string_view text,
+                             std::size_t keyLength) {
+  // A line written again in the same image mostly keeps its length: no buffer growth.
+  std::size_t at = entry.begin;
+  if (!entry.written || text.size() > entry.end - entry.begin) {
+    at = written_.size();
+    written_.resize(at + text.size());
+  }
+  written_.replace(at, text.size(), text);
+  entry = Entry{kind, true, entry.indexed, at, at + text.size(), at, keyLength, 0, 0};
   if (kind == Kind::Key) {
     // Reads see the value as they will after the file is read again: blanks trimmed.
-    std::size_t valueBegin = keyLength + 1, valueEnd = text.size();
-    Trim(text, valueBegin, valueEnd);
+    std::size_t valueBegin = at + keyLength + 1, valueEnd = entry.end;
+    Trim(written_, valueBegin, valueEnd);
     entry.valueBegin = valueBegin;
     entry.valueLength = valueEnd - valueBegin;
   }
-  owned_.push_back(std::move(text));
-  return entry;
 }
 
 CIniDocument::Section& CIniDocument::AddSection(std::string_view name) {
   // A blank line between the last section and the new one, as the profile functions do.
   std::vector<Entry>& last = sections_.back().entries;
-  if (!last.empty() && last.back().kind != Kind::Blank)
-    last.push_back(MakeOwned(Kind::Blank, "", 0));
+  if (!last.empty() && last.back().kind != Kind::Blank) {
+    Entry blank;
+    WriteLine(blank, Kind::Blank, "", 0);
+    last.push_back(blank);
+  }
   Section section;
-  Entry header = MakeOwned(Kind::Header, "[" + std::string(name) + "]", 0);
-  header.keyBegin = 1;
+  Entry header;
+  WriteLine(header, Kind::Header, "[" + std::string(name) + "]", 0);
+  header.keyBegin = header.begin + 1;
   header.keyLength = name.size();
   section.entries.push_back(header);
   sectionIndex_.emplace(FoldShiftJisCase(name), sections_.size());
@@ -148,7 +242,6 @@ CIniDocument::Section& CIniDocument::AddSection(std::string_view name) {
 }
 
 void CIniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  std::string line;
   std::size_t index = 0;
   if (const Section* found = FindSection(section)) {
     index = static_cast<std::size_t>(found - sections_.data());
@@ -158,47 +251,37 @@ void CIniDocument::Set(std::string_view section, std::string_view key, std::stri
   }
   Section& s = sections_[index];
 
-  std::string folded = FoldShiftJisCase(key);
-  auto existing = s.keys.find(folded);
-  if (existing != s.keys.end()) {
-    // Keep the key as it is spelled in the file.
-    Entry& entry = s.entries[existing->second];
-    key = TextOf(entry).substr(entry.keyBegin, entry.keyLength);
-  }
+  const std::uint32_t existing = FindKey(s, key);
+  // Keep the key as it is spelled in the file.
+  if (existing != KeyIndex::kNone) key = KeyOf(s.entries[existing]);
+  std::string line;
   line.reserve(key.size() + 1 + value.size());
   line.append(key).append(1, '=');
   for (char c : value) line.push_back(c == '\r' || c == '\n' ? ' ' : c);
 
-  if (existing != s.keys.end()) {
-    Entry& entry = s.entries[existing->second];
-    std::ptrdiff_t reuse = entry.owned;
-    entry = MakeOwned(Kind::Key, std::move(line), key.size());
-    if (reuse >= 0) {
-      // The line was written before: its old text is no longer needed.
-      owned_[static_cast<std::size_t>(reuse)] = std::move(owned_.back());
-      owned_.pop_back();
-      entry.owned = reuse;
-    }
+  if (existing != KeyIndex::kNone) {
+    WriteLine(s.entries[existing], Kind::Key, line, key.size());
     return;
   }
   // After the last non-blank line: inserting there moves only blank runs, never a key,
   // so the key index stays valid.
   std::size_t at = s.entries.size();
   while (at > 0 && s.entries[at - 1].kind == Kind::Blank) --at;
-  s.entries.insert(s.entries.begin() + static_cast<std::ptrdiff_t>(at),
-                   MakeOwned(Kind::Key, std::move(line), key.size()));
-  s.keys.emplace(std::move(folded), at);
+  Entry entry;
+  WriteLine(entry, Kind::Key, line, key.size());
+  s.entries.insert(s.entries.begin() + static_cast<std::ptrdiff_t>(at), entry);
+  IndexKey(s, FoldedHash(key), at);
 }
 
 std::string CIniDocument::Serialize() const {
   std::string out;
-  out.reserve(source_.size() + 64 * owned_.size());
+  out.reserve(source_.size() + written_.size() + 2 * sections_.size());
   for (const Section& section : sections_) {
     for (const Entry& entry : section.entries) {
       // The file's last line may lack its line end; anything after it starts a new line.
       if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
-      if (entry.owned >= 0) {
-        out += owned_[static_cast<std::size_t>(entry.owned)];
+      if (entry.written) {
+        out.append(written_, entry.begin, entry.end - entry.begin);
         out += "\r\n";
       } else {
         out.append(source_, entry.begin, entry.end - entry.begin);
