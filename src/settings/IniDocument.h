@@ -80,6 +80,7 @@ class CIniDocument {
   Section& AddSection(std::string_view name);
   // The entry index of the key's first line in the section, or KeyIndex::kNone.
   std::uint32_t FindKey(const Section& section, std::string_view key) const;
+  void IndexAllKeys(Section& section);
   // Indexes entry `index` of the section under `hash`, unless its key is there already.
   void IndexKey(Section& section, std::uint32_t hash, std::size_t index);
   // Writes `text` as the line of `entry`, in place when it fits there.
