@@ -85,6 +85,7 @@ CIniDocument::CIniDocument(std::string bytes) : source_(std::move(bytes)) {
     AddLine(pos, contentBegin, lineEnd, next);
     pos = next;
   }
+  for (Section& section : sections_) IndexAllKeys(section);
 }
 
 void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::size_t contentEnd,
@@ -121,8 +122,18 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
   Section& section = sections_.back();
   section.entries.push_back(Entry{Kind::Key, false, false, begin, next, keyBegin, keyEnd - keyBegin,
                                   valueBegin, valueEnd - valueBegin});
-  IndexKey(section, FoldedHash(text.substr(keyBegin, keyEnd - keyBegin)),
-           section.entries.size() - 1);
+  ++section.keys.used;  // counted here, indexed once the file is read (see IndexAllKeys)
+}
+
+void CIniDocument::IndexAllKeys(Section& section) {
+  // Sized once for every key of the section: no table rebuilt as it fills.
+  std::size_t size = 16;
+  while (size < 2 * section.keys.used + 2) size *= 2;
+  section.keys.slots.assign(size, KeyIndex::Slot{});
+  section.keys.used = 0;
+  for (std::size_t i = 0; i < section.entries.size(); ++i)
+    if (section.entries[i].kind == Kind::Key)
+      IndexKey(section, FoldedHash(KeyOf(section.entries[i])), i);
 }
 
 void CIniDocument::AddRun(Kind kind, std::size_t begin, std::size_t next) {
