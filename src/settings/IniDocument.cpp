@@ -1,5 +1,9 @@
 #include "settings/IniDocument.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+
 #include "text/ShiftJis.h"
 
 namespace {
@@ -126,14 +130,31 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
 }
 
 void CIniDocument::IndexAllKeys(Section& section) {
+  KeyIndex& keys = section.keys;
   // Sized once for every key of the section: no table rebuilt as it fills.
   std::size_t size = 16;
-  while (size < 2 * section.keys.used + 2) size *= 2;
-  section.keys.slots.assign(size, KeyIndex::Slot{});
-  section.keys.used = 0;
+  while (size < 2 * keys.used + 2) size *= 2;
+  keys.slots.assign(size, KeyIndex::Slot{});
+  // Filled in the order of the slots the keys land on, from one end of the table to the
+  // other: inserted in file order they land at random places, and once a list of thousands
+  // of entries outgrows the processor's caches every one of those costs a miss.
+  std::vector<KeyIndex::Slot> hashed;
+  hashed.reserve(keys.used);
   for (std::size_t i = 0; i < section.entries.size(); ++i)
     if (section.entries[i].kind == Kind::Key)
-      IndexKey(section, FoldedHash(KeyOf(section.entries[i])), i);
+      hashed.push_back(
+          KeyIndex::Slot{FoldedHash(KeyOf(section.entries[i])), static_cast<std::uint32_t>(i)});
+  keys.used = 0;
+  // A stable counting sort on the slot's top bits keeps the first of duplicates first.
+  constexpr int kBucketBits = 8;
+  const int shift = std::max(std::countr_zero(size) - kBucketBits, 0);
+  const std::size_t mask = size - 1;
+  std::array<std::size_t, (1 << kBucketBits) + 1> starts{};
+  for (const KeyIndex::Slot& slot : hashed) ++starts[((slot.hash & mask) >> shift) + 1];
+  for (std::size_t b = 1; b < starts.size(); ++b) starts[b] += starts[b - 1];
+  std::vector<KeyIndex::Slot> ordered(hashed.size());
+  for (const KeyIndex::Slot& slot : hashed) ordered[starts[(slot.hash & mask) >> shift]++] = slot;
+  for (const KeyIndex::Slot& slot : ordered) IndexKey(section, slot.hash, slot.entry);
 }
 
 void CIniDocument::AddRun(Kind kind, std::size_t begin, std::size_t next) {
