@@ -30,6 +30,13 @@ std::size_t FindClosingBracket(std::string_view text, std::size_t from, std::siz
   return std::string_view::npos;
 }
 
+// The longest line or run of lines an entry holds (see CIniDocument::Entry).
+constexpr std::size_t kMaxLength = 0xFFFFFFFF;
+
+std::uint32_t Narrow(std::size_t length) {
+  return static_cast<std::uint32_t>(length);
+}
+
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 unsigned char FoldLetter(unsigned char c) {
@@ -94,6 +101,8 @@ CIniDocument::CIniDocument(std::string bytes) : source_(std::move(bytes)) {
 
 void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::size_t contentEnd,
                            std::size_t next) {
+  // A line of over 4 GB is no setting the program wrote; it is kept, but read as no key.
+  if (next - begin > kMaxLength) return AddRun(Kind::Other, begin, next);
   const std::string_view text = source_;
   std::size_t first = contentBegin, last = contentEnd;
   Trim(text, first, last);
@@ -105,7 +114,13 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
     std::size_t nameBegin = first + 1, nameEnd = close;
     Trim(text, nameBegin, nameEnd);
     Section section;
-    Entry header{Kind::Header, false, false, begin, next, nameBegin, nameEnd - nameBegin, 0, 0};
+    Entry header{Kind::Header,
+                 false,
+                 false,
+                 Narrow(nameEnd - nameBegin),
+                 begin,
+                 Narrow(next - begin),
+                 Narrow(nameBegin - begin)};
     section.entries.push_back(header);
     sectionIndex_.emplace(FoldShiftJisCase(text.substr(nameBegin, nameEnd - nameBegin)),
                           sections_.size());
@@ -124,8 +139,9 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
   if (keyBegin == keyEnd) return AddRun(Kind::Other, begin, next);
 
   Section& section = sections_.back();
-  section.entries.push_back(Entry{Kind::Key, false, false, begin, next, keyBegin, keyEnd - keyBegin,
-                                  valueBegin, valueEnd - valueBegin});
+  section.entries.push_back(Entry{Kind::Key, false, false, Narrow(keyEnd - keyBegin), begin,
+                                  Narrow(next - begin), Narrow(keyBegin - begin),
+                                  Narrow(valueBegin - begin), Narrow(valueEnd - valueBegin)});
   ++section.keys.used;  // counted here, indexed once the file is read (see IndexAllKeys)
 }
 
@@ -160,11 +176,14 @@ void CIniDocument::IndexAllKeys(Section& section) {
 void CIniDocument::AddRun(Kind kind, std::size_t begin, std::size_t next) {
   std::vector<Entry>& entries = sections_.back().entries;
   if (!entries.empty() && entries.back().kind == kind && !entries.back().written &&
-      entries.back().end == begin) {
-    entries.back().end = next;
+      entries.back().End() == begin && next - entries.back().begin <= kMaxLength) {
+    entries.back().length = Narrow(next - entries.back().begin);
     return;
   }
-  entries.push_back(Entry{kind, false, false, begin, next, 0, 0, 0, 0});
+  // In pieces an entry can hold; written back one after another, they are the same bytes.
+  for (; next - begin > kMaxLength; begin += kMaxLength)
+    entries.push_back(Entry{kind, false, false, 0, begin, Narrow(kMaxLength)});
+  entries.push_back(Entry{kind, false, false, 0, begin, Narrow(next - begin)});
 }
 
 std::string_view CIniDocument::TextOf(const Entry& entry) const {
@@ -172,7 +191,7 @@ std::string_view CIniDocument::TextOf(const Entry& entry) const {
 }
 
 std::string_view CIniDocument::KeyOf(const Entry& entry) const {
-  return TextOf(entry).substr(entry.keyBegin, entry.keyLength);
+  return TextOf(entry).substr(entry.begin + entry.keyOffset, entry.keyLength);
 }
 
 std::uint32_t CIniDocument::FindKey(const Section& section, std::string_view key) const {
@@ -232,25 +251,25 @@ std::optional<std::string_view> CIniDocument::Find(std::string_view section,
   const std::uint32_t found = FindKey(*s, key);
   if (found == KeyIndex::kNone) return std::nullopt;
   const Entry& entry = s->entries[found];
-  return TextOf(entry).substr(entry.valueBegin, entry.valueLength);
+  return TextOf(entry).substr(entry.begin + entry.valueOffset, entry.valueLength);
 }
 
 void CIniDocument::WriteLine(Entry& entry, Kind kind, std::string_view text,
                              std::size_t keyLength) {
   // A line written again in the same image mostly keeps its length: no buffer growth.
   std::size_t at = entry.begin;
-  if (!entry.written || text.size() > entry.end - entry.begin) {
+  if (!entry.written || text.size() > entry.length) {
     at = written_.size();
     written_.resize(at + text.size());
   }
   written_.replace(at, text.size(), text);
-  entry = Entry{kind, true, entry.indexed, at, at + text.size(), at, keyLength, 0, 0};
+  entry = Entry{kind, true, entry.indexed, Narrow(keyLength), at, Narrow(text.size())};
   if (kind == Kind::Key) {
     // Reads see the value as they will after the file is read again: blanks trimmed.
-    std::size_t valueBegin = at + keyLength + 1, valueEnd = entry.end;
+    std::size_t valueBegin = at + keyLength + 1, valueEnd = entry.End();
     Trim(written_, valueBegin, valueEnd);
-    entry.valueBegin = valueBegin;
-    entry.valueLength = valueEnd - valueBegin;
+    entry.valueOffset = Narrow(valueBegin - at);
+    entry.valueLength = Narrow(valueEnd - valueBegin);
   }
 }
 
@@ -265,8 +284,8 @@ CIniDocument::Section& CIniDocument::AddSection(std::string_view name) {
   Section section;
   Entry header;
   WriteLine(header, Kind::Header, "[" + std::string(name) + "]", 0);
-  header.keyBegin = header.begin + 1;
-  header.keyLength = name.size();
+  header.keyOffset = 1;
+  header.keyLength = Narrow(name.size());
   section.entries.push_back(header);
   sectionIndex_.emplace(FoldShiftJisCase(name), sections_.size());
   sections_.push_back(std::move(section));
@@ -313,10 +332,10 @@ std::string CIniDocument::Serialize() const {
       // The file's last line may lack its line end; anything after it starts a new line.
       if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
       if (entry.written) {
-        out.append(written_, entry.begin, entry.end - entry.begin);
+        out.append(written_, entry.begin, entry.length);
         out += "\r\n";
       } else {
-        out.append(source_, entry.begin, entry.end - entry.begin);
+        out.append(source_, entry.begin, entry.length);
       }
     }
   }
