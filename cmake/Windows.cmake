@@ -14,7 +14,7 @@ target_link_libraries(twhook PRIVATE user32)
 
 add_library(tw_core STATIC ${TW_PORTABLE_SOURCES} ${TW_WIN32_SOURCES})
 target_include_directories(tw_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/hook)
-target_link_libraries(tw_core PUBLIC twhook user32 gdi32 comctl32 comdlg32 shell32 version)
+target_link_libraries(tw_core PUBLIC twhook user32 gdi32 comctl32 shell32 version)
 
 add_executable(tarnwick WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win32/WinMain.cpp
   ${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc)
@@ -37,4 +37,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/forms/CaptureForm.cpp)
   add_executable(twcaptureform WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/forms/CaptureForm.cpp)
   target_link_libraries(twcaptureform PRIVATE tw_core)
   target_link_options(twcaptureform PRIVATE ${TW_STATIC_LINK} -municode)
+endif()
+
+# The floor for the start-up timing: a window with a notification-area icon and nothing else.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/forms/TrayFloor.cpp)
+  add_executable(twtrayfloor WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/forms/TrayFloor.cpp)
+  target_link_libraries(twtrayfloor PRIVATE user32 shell32)
+  target_link_options(twtrayfloor PRIVATE ${TW_STATIC_LINK} -municode)
 endif()

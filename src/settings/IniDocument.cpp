@@ -1,5 +1,9 @@
 #include "settings/IniDocument.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+
 #include "text/ShiftJis.h"
 
 namespace {
@@ -26,7 +30,53 @@ std::size_t FindClosingBracket(std::string_view text, std::size_t from, std::siz
   return std::string_view::npos;
 }
 
+// The longest line or run of lines an entry holds (see CIniDocument::Entry).
+constexpr std::size_t kMaxLength = 0xFFFFFFFF;
+
+std::uint32_t Narrow(std::size_t length) {
+  return static_cast<std::uint32_t>(length);
+}
+
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+unsigned char FoldLetter(unsigned char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+// A hash of the name as FoldShiftJisCase would fold it, without making the folded copy.
+std::uint32_t FoldedHash(std::string_view name) {
+  std::uint32_t hash = 2166136261U;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(name[i]);
+    if (IsShiftJisLeadByte(c) && i + 1 < name.size()) {
+      hash = (hash ^ c) * 16777619U;
+      c = static_cast<unsigned char>(name[++i]);  // the trail byte is no letter
+    } else {
+      c = FoldLetter(c);
+    }
+    hash = (hash ^ c) * 16777619U;
+  }
+  // Spread the bits: the index takes the low ones.
+  hash ^= hash >> 16;
+  hash *= 0x7FEB352DU;
+  return hash ^ (hash >> 15);
+}
+
+// Whether the two names fold to the same text. Where they agree so far, a byte that leads a
+// double-byte character in one does in the other, so one position tells both.
+bool FoldedEqual(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(a[i]);
+    if (IsShiftJisLeadByte(c) && i + 1 < a.size()) {
+      if (c != static_cast<unsigned char>(b[i]) || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (FoldLetter(c) != FoldLetter(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -46,10 +96,13 @@ CIniDocument::CIniDocument(std::string bytes) : source_(std::move(bytes)) {
     AddLine(pos, contentBegin, lineEnd, next);
     pos = next;
   }
+  for (Section& section : sections_) IndexAllKeys(section);
 }
 
 void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::size_t contentEnd,
                            std::size_t next) {
+  // A line of over 4 GB is no setting the program wrote; it is kept, but read as no key.
+  if (next - begin > kMaxLength) return AddRun(Kind::Other, begin, next);
   const std::string_view text = source_;
   std::size_t first = contentBegin, last = contentEnd;
   Trim(text, first, last);
@@ -61,7 +114,13 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
     std::size_t nameBegin = first + 1, nameEnd = close;
     Trim(text, nameBegin, nameEnd);
     Section section;
-    Entry header{Kind::Header, -1, begin, next, nameBegin, nameEnd - nameBegin, 0, 0};
+    Entry header{Kind::Header,
+                 false,
+                 false,
+                 Narrow(nameEnd - nameBegin),
+                 begin,
+                 Narrow(next - begin),
+                 Narrow(nameBegin - begin)};
     section.entries.push_back(header);
     sectionIndex_.emplace(FoldShiftJisCase(text.substr(nameBegin, nameEnd - nameBegin)),
                           sections_.size());
@@ -80,25 +139,104 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
   if (keyBegin == keyEnd) return AddRun(Kind::Other, begin, next);
 
   Section& section = sections_.back();
-  section.keys.emplace(FoldShiftJisCase(text.substr(keyBegin, keyEnd - keyBegin)),
-                       section.entries.size());
-  section.entries.push_back(Entry{Kind::Key, -1, begin, next, keyBegin, keyEnd - keyBegin,
-                                  valueBegin, valueEnd - valueBegin});
+  section.entries.push_back(Entry{Kind::Key, false, false, Narrow(keyEnd - keyBegin), begin,
+                                  Narrow(next - begin), Narrow(keyBegin - begin),
+                                  Narrow(valueBegin - begin), Narrow(valueEnd - valueBegin)});
+  ++section.keys.used;  // counted here, indexed once the file is read (see IndexAllKeys)
+}
+
+void CIniDocument::IndexAllKeys(Section& section) {
+  KeyIndex& keys = section.keys;
+  // Sized once for every key of the section: no table rebuilt as it fills.
+  std::size_t size = 16;
+  while (size < 2 * keys.used + 2) size *= 2;
+  keys.slots.assign(size, KeyIndex::Slot{});
+  // Filled in the order of the slots the keys land on, from one end of the table to the
+  // other: inserted in file order they land at random places, and once a list of thousands
+  // of entries outgrows the processor's caches every one of those costs a miss.
+  std::vector<KeyIndex::Slot> hashed;
+  hashed.reserve(keys.used);
+  for (std::size_t i = 0; i < section.entries.size(); ++i)
+    if (section.entries[i].kind == Kind::Key)
+      hashed.push_back(
+          KeyIndex::Slot{FoldedHash(KeyOf(section.entries[i])), static_cast<std::uint32_t>(i)});
+  keys.used = 0;
+  // A stable counting sort on the slot's top bits keeps the first of duplicates first.
+  constexpr int kBucketBits = 8;
+  const int shift = std::max(std::countr_zero(size) - kBucketBits, 0);
+  const std::size_t mask = size - 1;
+  std::array<std::size_t, (1 << kBucketBits) + 1> starts{};
+  for (const KeyIndex::Slot& slot : hashed) ++starts[((slot.hash & mask) >> shift) + 1];
+  for (std::size_t b = 1; b < starts.size(); ++b) starts[b] += starts[b - 1];
+  std::vector<KeyIndex::Slot> ordered(hashed.size());
+  for (const KeyIndex::Slot& slot : hashed) ordered[starts[(slot.hash & mask) >> shift]++] = slot;
+  for (const KeyIndex::Slot& slot : ordered) IndexKey(section, slot.hash, slot.entry);
 }
 
 void CIniDocument::AddRun(Kind kind, std::size_t begin, std::size_t next) {
   std::vector<Entry>& entries = sections_.back().entries;
-  if (!entries.empty() && entries.back().kind == kind && entries.back().owned < 0 &&
-      entries.back().end == begin) {
-    entries.back().end = next;
+  if (!entries.empty() && entries.back().kind == kind && !entries.back().written &&
+      entries.back().End() == begin && next - entries.back().begin <= kMaxLength) {
+    entries.back().length = Narrow(next - entries.back().begin);
     return;
   }
-  entries.push_back(Entry{kind, -1, begin, next, 0, 0, 0, 0});
+  // In pieces an entry can hold; written back one after another, they are the same bytes.
+  for (; next - begin > kMaxLength; begin += kMaxLength)
+    entries.push_back(Entry{kind, false, false, 0, begin, Narrow(kMaxLength)});
+  entries.push_back(Entry{kind, false, false, 0, begin, Narrow(next - begin)});
 }
 
 std::string_view CIniDocument::TextOf(const Entry& entry) const {
-  if (entry.owned >= 0) return owned_[static_cast<std::size_t>(entry.owned)];
-  return source_;
+  return entry.written ? written_ : source_;
+}
+
+std::string_view CIniDocument::KeyOf(const Entry& entry) const {
+  return TextOf(entry).substr(entry.begin + entry.keyOffset, entry.keyLength);
+}
+
+std::uint32_t CIniDocument::FindKey(const Section& section, std::string_view key) const {
+  if (section.next < section.entries.size()) {
+    const Entry& entry = section.entries[section.next];
+    if (entry.indexed && FoldedEqual(KeyOf(entry), key))
+      return static_cast<std::uint32_t>(section.next++);
+  }
+  const std::vector<KeyIndex::Slot>& slots = section.keys.slots;
+  if (slots.empty()) return KeyIndex::kNone;
+  const std::uint32_t hash = FoldedHash(key);
+  const std::size_t mask = slots.size() - 1;
+  for (std::size_t i = hash & mask; slots[i].entry != KeyIndex::kNone; i = (i + 1) & mask) {
+    if (slots[i].hash == hash && FoldedEqual(KeyOf(section.entries[slots[i].entry]), key)) {
+      section.next = slots[i].entry + std::size_t{1};
+      return slots[i].entry;
+    }
+  }
+  return KeyIndex::kNone;
+}
+
+void CIniDocument::IndexKey(Section& section, std::uint32_t hash, std::size_t index) {
+  KeyIndex& keys = section.keys;
+  if ((keys.used + 1) * 2 > keys.slots.size()) {
+    std::vector<KeyIndex::Slot> old = std::move(keys.slots);
+    keys.slots.assign(old.empty() ? 16 : old.size() * 2, KeyIndex::Slot{});
+    const std::size_t mask = keys.slots.size() - 1;
+    for (const KeyIndex::Slot& slot : old) {
+      if (slot.entry == KeyIndex::kNone) continue;
+      std::size_t i = slot.hash & mask;
+      while (keys.slots[i].entry != KeyIndex::kNone) i = (i + 1) & mask;
+      keys.slots[i] = slot;
+    }
+  }
+  const std::size_t mask = keys.slots.size() - 1;
+  const std::string_view key = KeyOf(section.entries[index]);
+  std::size_t i = hash & mask;
+  for (; keys.slots[i].entry != KeyIndex::kNone; i = (i + 1) & mask) {
+    // The first of duplicate keys counts.
+    if (keys.slots[i].hash == hash && FoldedEqual(KeyOf(section.entries[keys.slots[i].entry]), key))
+      return;
+  }
+  keys.slots[i] = KeyIndex::Slot{hash, static_cast<std::uint32_t>(index)};
+  ++keys.used;
+  section.entries[index].indexed = true;
 }
 
 const CIniDocument::Section* CIniDocument::FindSection(std::string_view name) const {
@@ -110,37 +248,44 @@ std::optional<std::string_view> CIniDocument::Find(std::string_view section,
                                                    std::string_view key) const {
   const Section* s = FindSection(section);
   if (!s) return std::nullopt;
-  auto found = s->keys.find(FoldShiftJisCase(key));
-  if (found == s->keys.end()) return std::nullopt;
-  const Entry& entry = s->entries[found->second];
-  return TextOf(entry).substr(entry.valueBegin, entry.valueLength);
+  const std::uint32_t found = FindKey(*s, key);
+  if (found == KeyIndex::kNone) return std::nullopt;
+  const Entry& entry = s->entries[found];
+  return TextOf(entry).substr(entry.begin + entry.valueOffset, entry.valueLength);
 }
 
-CIniDocument::Entry CIniDocument::MakeOwned(Kind kind, std::string text, std::size_t keyLength) {
-  Entry entry;
-  entry.kind = kind;
-  entry.owned = static_cast<std::ptrdiff_t>(owned_.size());
-  entry.keyLength = keyLength;
+void CIniDocument::WriteLine(Entry& entry, Kind kind, std::string_view text,
+                             std::size_t keyLength) {
+  // A line written again in the same image mostly keeps its length: no buffer growth.
+  std::size_t at = entry.begin;
+  if (!entry.written || text.size() > entry.length) {
+    at = written_.size();
+    written_.resize(at + text.size());
+  }
+  written_.replace(at, text.size(), text);
+  entry = Entry{kind, true, entry.indexed, Narrow(keyLength), at, Narrow(text.size())};
   if (kind == Kind::Key) {
     // Reads see the value as they will after the file is read again: blanks trimmed.
-    std::size_t valueBegin = keyLength + 1, valueEnd = text.size();
-    Trim(text, valueBegin, valueEnd);
-    entry.valueBegin = valueBegin;
-    entry.valueLength = valueEnd - valueBegin;
+    std::size_t valueBegin = at + keyLength + 1, valueEnd = entry.End();
+    Trim(written_, valueBegin, valueEnd);
+    entry.valueOffset = Narrow(valueBegin - at);
+    entry.valueLength = Narrow(valueEnd - valueBegin);
   }
-  owned_.push_back(std::move(text));
-  return entry;
 }
 
 CIniDocument::Section& CIniDocument::AddSection(std::string_view name) {
   // A blank line between the last section and the new one, as the profile functions do.
   std::vector<Entry>& last = sections_.back().entries;
-  if (!last.empty() && last.back().kind != Kind::Blank)
-    last.push_back(MakeOwned(Kind::Blank, "", 0));
+  if (!last.empty() && last.back().kind != Kind::Blank) {
+    Entry blank;
+    WriteLine(blank, Kind::Blank, "", 0);
+    last.push_back(blank);
+  }
   Section section;
-  Entry header = MakeOwned(Kind::Header, "[" + std::string(name) + "]", 0);
-  header.keyBegin = 1;
-  header.keyLength = name.size();
+  Entry header;
+  WriteLine(header, Kind::Header, "[" + std::string(name) + "]", 0);
+  header.keyOffset = 1;
+  header.keyLength = Narrow(name.size());
   section.entries.push_back(header);
   sectionIndex_.emplace(FoldShiftJisCase(name), sections_.size());
   sections_.push_back(std::move(section));
@@ -148,7 +293,6 @@ CIniDocument::Section& CIniDocument::AddSection(std::string_view name) {
 }
 
 void CIniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  std::string line;
   std::size_t index = 0;
   if (const Section* found = FindSection(section)) {
     index = static_cast<std::size_t>(found - sections_.data());
@@ -158,50 +302,40 @@ void CIniDocument::Set(std::string_view section, std::string_view key, std::stri
   }
   Section& s = sections_[index];
 
-  std::string folded = FoldShiftJisCase(key);
-  auto existing = s.keys.find(folded);
-  if (existing != s.keys.end()) {
-    // Keep the key as it is spelled in the file.
-    Entry& entry = s.entries[existing->second];
-    key = TextOf(entry).substr(entry.keyBegin, entry.keyLength);
-  }
+  const std::uint32_t existing = FindKey(s, key);
+  // Keep the key as it is spelled in the file.
+  if (existing != KeyIndex::kNone) key = KeyOf(s.entries[existing]);
+  std::string line;
   line.reserve(key.size() + 1 + value.size());
   line.append(key).append(1, '=');
   for (char c : value) line.push_back(c == '\r' || c == '\n' ? ' ' : c);
 
-  if (existing != s.keys.end()) {
-    Entry& entry = s.entries[existing->second];
-    std::ptrdiff_t reuse = entry.owned;
-    entry = MakeOwned(Kind::Key, std::move(line), key.size());
-    if (reuse >= 0) {
-      // The line was written before: its old text is no longer needed.
-      owned_[static_cast<std::size_t>(reuse)] = std::move(owned_.back());
-      owned_.pop_back();
-      entry.owned = reuse;
-    }
+  if (existing != KeyIndex::kNone) {
+    WriteLine(s.entries[existing], Kind::Key, line, key.size());
     return;
   }
   // After the last non-blank line: inserting there moves only blank runs, never a key,
   // so the key index stays valid.
   std::size_t at = s.entries.size();
   while (at > 0 && s.entries[at - 1].kind == Kind::Blank) --at;
-  s.entries.insert(s.entries.begin() + static_cast<std::ptrdiff_t>(at),
-                   MakeOwned(Kind::Key, std::move(line), key.size()));
-  s.keys.emplace(std::move(folded), at);
+  Entry entry;
+  WriteLine(entry, Kind::Key, line, key.size());
+  s.entries.insert(s.entries.begin() + static_cast<std::ptrdiff_t>(at), entry);
+  IndexKey(s, FoldedHash(key), at);
 }
 
 std::string CIniDocument::Serialize() const {
   std::string out;
-  out.reserve(source_.size() + 64 * owned_.size());
+  out.reserve(source_.size() + written_.size() + 2 * sections_.size());
   for (const Section& section : sections_) {
     for (const Entry& entry : section.entries) {
       // The file's last line may lack its line end; anything after it starts a new line.
       if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
-      if (entry.owned >= 0) {
-        out += owned_[static_cast<std::size_t>(entry.owned)];
+      if (entry.written) {
+        out.append(written_, entry.begin, entry.length);
         out += "\r\n";
       } else {
-        out.append(source_, entry.begin, entry.end - entry.begin);
+        out.append(source_, entry.begin, entry.length);
       }
     }
   }

@@ -4,6 +4,7 @@
 // line (comments, blank lines, unknown sections and keys, garbage) is written back
 // byte for byte, so a hand-edited file keeps what the program does not know.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,29 +38,61 @@ class CIniDocument {
   // file of millions of empty lines stays small).
   struct Entry {
     Kind kind = Kind::Other;
-    // Index into owned_ for a line written by the program; -1 for bytes of source_.
-    std::ptrdiff_t owned = -1;
-    // The span in source_, line end included (source entries only).
-    std::size_t begin = 0, end = 0;
-    // Key (or section name) and value, as offsets into the entry's text.
-    std::size_t keyBegin = 0, keyLength = 0, valueBegin = 0, valueLength = 0;
+    // A line written by the program lives in written_ (without its line end); any other
+    // entry is bytes of source_, line end included.
+    bool written = false;
+    // A key line that the index finds (the first of duplicates).
+    bool indexed = false;
+    // Key (or section name) and value, as offsets from `begin`. 32 bits each keep an entry
+    // at 32 bytes, half the memory a list of thousands of entries streams through.
+    std::uint32_t keyLength = 0;
+    std::size_t begin = 0;
+    std::uint32_t length = 0;
+    std::uint32_t keyOffset = 0, valueOffset = 0, valueLength = 0;
+
+    std::size_t End() const { return begin + length; }
+  };
+
+  // The first entry of every key of a section, found by the hash of its case-folded name.
+  // Open addressing in one flat array: a list of thousands of entries is looked up key by
+  // key, and one node allocated per key (scattered in memory, freed one by one) made that
+  // grow faster than the file.
+  struct KeyIndex {
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+    struct Slot {
+      std::uint32_t hash = 0;
+      std::uint32_t entry = kNone;  // index into the section's entries
+    };
+    std::vector<Slot> slots;  // a power of two, at most half used
+    std::size_t used = 0;
   };
 
   struct Section {
     std::vector<Entry> entries;  // the header first, except for the lines before any header
-    std::unordered_map<std::string, std::size_t> keys;  // folded key -> its first entry
+    KeyIndex keys;
+    // The entry after the last key found: the lists read their keys in the order they wrote
+    // them, and trying this one first keeps such reads off the index, whose probes land
+    // anywhere in memory. Only a hint; any value is safe.
+    mutable std::size_t next = 0;
   };
 
   void AddLine(std::size_t begin, std::size_t contentBegin, std::size_t contentEnd,
                std::size_t next);
   void AddRun(Kind kind, std::size_t begin, std::size_t next);
   std::string_view TextOf(const Entry& entry) const;
+  std::string_view KeyOf(const Entry& entry) const;
   const Section* FindSection(std::string_view name) const;
   Section& AddSection(std::string_view name);
-  Entry MakeOwned(Kind kind, std::string text, std::size_t keyLength);
+  // The entry index of the key's first line in the section, or KeyIndex::kNone.
+  std::uint32_t FindKey(const Section& section, std::string_view key) const;
+  void IndexAllKeys(Section& section);
+  // Indexes entry `index` of the section under `hash`, unless its key is there already.
+  void IndexKey(Section& section, std::uint32_t hash, std::size_t index);
+  // Writes `text` as the line of `entry`, in place when it fits there.
+  void WriteLine(Entry& entry, Kind kind, std::string_view text, std::size_t keyLength);
 
   std::string source_;
-  std::vector<std::string> owned_;
+  std::string written_;  // every line the program wrote, one after another
   std::vector<Section> sections_ =
       std::vector<Section>(1);  // [0]: the lines before the first section header
   std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first one

@@ -52,6 +52,28 @@ TEST(IniDocumentTest, FirstOfDuplicateSectionsAndKeysCountsAndIsTheOneOverwritte
   EXPECT_EQ(doc.Serialize(), "[A]\r\nk=9\r\nk=2\r\n[a]\r\nk=3\r\nj=4\r\n");
 }
 
+// Lists read their keys in the order of the file; any other order, and the later of
+// duplicates lying next in line, must find the same lines.
+TEST(IniDocumentTest, LookupsInAnyOrderFindTheFirstOfDuplicates) {
+  CIniDocument doc("[s]\r\nb=1\r\na=x\r\nB=2\r\nc=3\r\n");
+  const char* const lookups[][2] = {{"a", "x"}, {"b", "1"}, {"A", "x"},       {"B", "1"},
+                                    {"c", "3"}, {"b", "1"}, {"d", "<absent>"}};
+  for (const auto& [key, value] : lookups) EXPECT_EQ(Value(doc, "s", key), value) << key;
+  doc.Set("s", "A", "y");
+  EXPECT_EQ(Value(doc, "s", "b"), "1");
+  doc.Set("s", "B", "5");
+  EXPECT_EQ(doc.Serialize(), "[s]\r\nb=5\r\na=y\r\nB=2\r\nc=3\r\n");
+
+  // Keys added one by one outgrow the index many times over; read back from the end.
+  for (int i = 0; i < 1000; ++i) doc.Set("s", "k" + std::to_string(i), std::to_string(i * 7));
+  for (int i = 999; i >= 0; --i)
+    ASSERT_EQ(Value(doc, "s", ("K" + std::to_string(i)).c_str()), std::to_string(i * 7)) << i;
+  CIniDocument reread(doc.Serialize());
+  for (int i = 0; i < 1000; ++i)
+    ASSERT_EQ(Value(reread, "S", ("k" + std::to_string(i)).c_str()), std::to_string(i * 7)) << i;
+  EXPECT_EQ(Value(reread, "s", "b"), "5");
+}
+
 TEST(IniDocumentTest, DoubleByteCharactersAreNeitherCaseFoldedNorSplit) {
   // 0x83 0x41 and 0x83 0x61 are two different characters whose trail bytes look like
   // 'A' and 'a'; 0x83 0x5D has the trail byte ']'.

@@ -21,7 +21,15 @@ bool RunOpenFileDialog(HWND owner, TOpenDialog& dialog) {
   open.lpstrFile = file.data();
   open.nMaxFile = static_cast<DWORD>(file.size());
   open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&open)) return false;
+  // The dialog library is loaded when a file is first chosen, not at start: linked in, it
+  // and what it pulls in (the printing support among them) weighed on every start and on
+  // the resident program's memory, for a dialog most sessions never open.
+  static const auto getOpenFileName = [] {
+    HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    FARPROC found = library ? GetProcAddress(library, "GetOpenFileNameW") : nullptr;
+    return reinterpret_cast<decltype(&GetOpenFileNameW)>(reinterpret_cast<void (*)()>(found));
+  }();
+  if (!getOpenFileName || !getOpenFileName(&open)) return false;
   file.resize(wcslen(file.c_str()));
   dialog.FileName = ToCp932(file);
   return true;

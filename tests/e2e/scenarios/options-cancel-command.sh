@@ -29,6 +29,15 @@ click_at_control "$(control_line Edit "" 3)"
 tw_key ctrl+alt+q
 dialog_wait "${COMMAND_TITLE}"
 [[ -n $(control_line Edit "Ctrl+Alt+Q") ]] || fail "the hot-key field did not take Ctrl+Alt+Q"
+# The browse button opens the system's file chooser (whose library the program loads only
+# then); Escape leaves it and the command dialog keeps what was typed.
+click_at_control "$(control_line Button "...")"
+tw_wait_for 10 tw_driver controls tarnwick.exe '#32770' || fail "no file chooser"
+DIALOG_RECT=$(sed -n 's/^window .* rect=\([-0-9,]*\) class=.*/\1/p' "${TW_LAST_RESULT}" | head -n 1)
+dialog_keys Escape
+tw_wait_for 10 "! tw_driver controls tarnwick.exe '#32770'" || fail "the file chooser stays open"
+dialog_wait "${COMMAND_TITLE}"
+[[ -n $(control_line Edit "Ctrl+Alt+Q") ]] || fail "the command dialog lost its hot key"
 click_at_control "$(control_line Button "追加")"
 dialog_gone "${COMMAND_TITLE}"
 tw_driver hotkey-free 3 0x51 || fail "the new command's hot key is held while the dialog is open"
