@@ -1,5 +1,6 @@
 #include "desktop/VirtualScreen.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "desktop/FrameGeometry.h"
@@ -22,9 +23,25 @@ constexpr int kMaximizedDetour = 10;
 }  // namespace
 
 CVirtualScreen::CVirtualScreen(Desktop& desktop, CCustomOption& options)
-    : ScreenSize{desktop.GetDeviceCaps(win::HorzRes), desktop.GetDeviceCaps(win::VertRes)},
-      desktop_(desktop),
-      options_(options) {}
+    : desktop_(desktop), options_(options) {
+  TakeMonitors();
+}
+
+void CVirtualScreen::TakeMonitors() {
+  Monitors = desktop_.EnumDisplayMonitors();
+  if (Monitors.empty()) {
+    // The system gave no monitor: the primary screen as the device reports it.
+    const TRect primary{0, 0, desktop_.GetDeviceCaps(win::HorzRes),
+                        desktop_.GetDeviceCaps(win::VertRes)};
+    Monitors.push_back({primary, primary});
+  }
+  ScreenRect = MonitorsUnion(Monitors);
+  ScreenSize = {ScreenRect.Width(), ScreenRect.Height()};
+}
+
+int CVirtualScreen::AllowedFrameCount(int strip) const {
+  return LargestFrameCount(strip, ScreenRect);
+}
 
 int CVirtualScreen::Option(const char* key) {
   return options_[key].IntValue();
@@ -35,7 +52,8 @@ int CVirtualScreen::Strip() {
 }
 
 int CVirtualScreen::FrameCount() {
-  return Option("VirtualDesktopCount");
+  // Never more than the coordinate limit allows, whatever the options hold.
+  return std::min(Option("VirtualDesktopCount"), AllowedFrameCount(Strip()));
 }
 
 void CVirtualScreen::StartAtFrame(int index) {
@@ -62,7 +80,7 @@ void CVirtualScreen::StartAtFrameReachingParked(int index) {
     bounds.push_back(window.Bounds);
   }
   CurrentFrame =
-      StartFrameReaching(bounds, Strip(), ScreenSize, MonitorsRect(), CurrentFrame, FrameCount());
+      StartFrameReaching(bounds, Strip(), ScreenRect, MonitorsRect(), CurrentFrame, FrameCount());
   // The pager was drawn when it was shown, before the frame was known.
   if (CurrentFrame != drawn) DrawPager();
 }
@@ -132,7 +150,7 @@ bool CVirtualScreen::FitWindowsToStrip() {
     // A minimized window stands at the system's icon place; its restore rectangle comes
     // onto the screen when it is activated.
     if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
-    const int frame = oldCurrent + FramesAway(window.Bounds, oldStrip, ScreenSize);
+    const int frame = oldCurrent + FramesAway(window.Bounds, oldStrip, ScreenRect);
     // Beyond the old strip: not parked by the program (some keep a window far away).
     if (frame < 0 || frame >= oldCount) continue;
     const TRect onScreen = OffsetByFrames(window.Bounds, oldStep, oldCurrent - frame);
@@ -148,9 +166,13 @@ void CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIn
   Prepare();
   parkedAxes_ |= AxesOf(Strip());
   if (desktop_.GetWindowLongA(window, win::GwlStyle) & win::WsMaximize) {
-    // A maximized window goes far away first and only then to its place.
-    desktop_.MoveWindow(window, r.Left + kMaximizedDetour * ScreenSize.Width,
-                        r.Top + kMaximizedDetour * ScreenSize.Height, r.Width(), r.Height(), true);
+    // A maximized window goes far away first and only then to its place; never past the
+    // coordinate limit, which a detour over wide monitors would otherwise reach.
+    const int x = std::min(r.Left + kMaximizedDetour * ScreenSize.Width,
+                           std::max(r.Left, kCoordinateLimit - r.Width()));
+    const int y = std::min(r.Top + kMaximizedDetour * ScreenSize.Height,
+                           std::max(r.Top, kCoordinateLimit - r.Height()));
+    desktop_.MoveWindow(window, x, y, r.Width(), r.Height(), true);
   }
   if (frameIndex >= 0)
     r = OffsetByFrames(r, FrameStep, ClampFrame(frameIndex, FrameCount()) - CurrentFrame);
@@ -173,7 +195,7 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
     } else if (isExplicit || !IsStateNotice(LastNoticeType)) {
       if (PagerExpanded()) StartInactiveAnimation();
       if (Option("VirtualDesktopMoveActiveFrame") != 0) {
-        int frame = FrameOfRestoreRect(normal, strip, ScreenSize, CurrentFrame);
+        int frame = FrameOfRestoreRect(normal, strip, ScreenRect, CurrentFrame);
         if (frame != CurrentFrame) {
           SwitchToFrame(frame);
           // The switch has just made the pager opaque again.
@@ -196,7 +218,7 @@ void CVirtualScreen::PullIntoScreen(WindowHandle window) {
 void CVirtualScreen::PullIntoScreen(WindowHandle window, unsigned axes) {
   TWindowPlacement placement;
   if (!desktop_.GetWindowPlacement(window, placement)) return;  // the window has gone
-  TRect pulled = PulledIntoScreen(placement.NormalPosition, ScreenSize, TAxes(axes));
+  TRect pulled = PulledIntoScreen(placement.NormalPosition, ScreenRect, TAxes(axes));
   TWindowPlacement changed = placement;
   changed.NormalPosition = pulled;
   if (desktop_.SetWindowPlacement(window, changed)) return;
@@ -212,7 +234,7 @@ void CVirtualScreen::PullIntoScreen(WindowHandle window, unsigned axes) {
     // border; folding it would leave it at the far edge of the screen.
     TRect bounds;
     if (!desktop_.GetWindowRect(window, bounds)) return;
-    target = NearestScreenPosition(bounds, ScreenSize, TAxes(axes));
+    target = NearestScreenPosition(bounds, ScreenRect, TAxes(axes));
     if (target == bounds) return;
   } else if (target == placement.NormalPosition) {
     return;
@@ -235,4 +257,39 @@ void CVirtualScreen::RestoreAllWindows() {
       stranded = StrandedAxes(window.Bounds, monitors, ScreenSize);
     PullIntoScreen(window.Handle, axes | stranded);
   }
+}
+
+bool CVirtualScreen::FollowDisplayChange() {
+  const std::vector<TMonitor> oldMonitors = Monitors;
+  const TRect oldScreen = ScreenRect;
+  const int strip = Strip();
+  Prepare();
+  const int oldCurrent = CurrentFrame;
+  const int oldCount = FrameCount();
+  TakeMonitors();
+  if (Monitors == oldMonitors) return false;
+
+  // A count the new screen cannot hold is lowered for good, as at load.
+  const int allowed = AllowedFrameCount(strip);
+  if (Option("VirtualDesktopCount") > allowed) options_["VirtualDesktopCount"].SetIntValue(allowed);
+  Prepare();
+  arrangedCount_ = FrameCount();
+  if (strip == StripNone) return true;
+
+  RefreshWindowList();
+  const CWindowList windows = WindowList;
+  for (const CWindow& window : windows) {
+    // A minimized window stands at the system's icon place; its restore rectangle comes
+    // onto the screen when it is activated.
+    if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
+    const int away = FramesAway(window.Bounds, strip, oldScreen);
+    const int frame = oldCurrent + away;
+    // The current frame's windows are the system's to place; beyond the strip: not parked.
+    if (away == 0 || frame < 0 || frame >= oldCount) continue;
+    const TRect r = Reparked(window.Bounds, away, ClampFrame(frame, arrangedCount_) - CurrentFrame,
+                             strip, oldScreen, ScreenRect);
+    if (!(r == window.Bounds)) MoveWindowToFrame(window.Handle, r, -1);
+  }
+  RefreshWindowList();
+  return true;
 }

@@ -11,7 +11,35 @@ COption::COption(TApplication& app, std::string settingsPath)
     : CIniFileOption(app, std::move(settingsPath)) {}
 
 bool COption::ValidateLoaded() {
+  // A hand-edited file, or one written on a larger display, must not park windows beyond
+  // the coordinates Windows keeps.
+  if (LargestFrameCount) {
+    const int largest = LargestFrameCount(StoredInt("VirtualDesktop"));
+    if (StoredInt("VirtualDesktopCount") > largest)
+      (*this)["VirtualDesktopCount"].SetIntValue(largest);
+  }
   return true;
+}
+
+int COption::EnteredInt(const std::string& key) {
+  auto found = find(key);
+  if (found == end()) return 0;
+  if (!found->second.Body) return found->second.IntValue();
+  COptionItem probe = found->second.Detached();
+  try {
+    ControlToValue(probe);
+  } catch (const EConvertError&) {
+    return found->second.IntValue();
+  }
+  return probe.IntValue();
+}
+
+bool COption::CheckLargestCount(int count) {
+  if (!LargestFrameCount) return true;
+  const int largest = LargestFrameCount(EnteredInt("VirtualDesktop"));
+  if (count <= largest) return true;
+  ShowErrorMessage(Application(), texts::settings::VirtualDesktopCountTooLarge(largest));
+  return false;
 }
 
 int COption::StoredInt(const std::string& key) const {
@@ -46,6 +74,7 @@ bool COption::ValidateInput() {
   int count = StoredInt("VirtualDesktopCount");
   return CheckRange("TranslucentAlpha", 1, 255, t::TranslucentAlphaOutOfRange, alpha) &&
          CheckRange("VirtualDesktopCount", 1, 10, t::VirtualDesktopCountOutOfRange, count) &&
+         CheckLargestCount(count) &&
          CheckRange("VirtualDesktopInitialFrame", 1, count, t::InitialFrameOutOfRange,
                     initialFrame) &&
          CheckRange("VirtualDesktopMiniWidth", 8, 64, t::MiniWidthOutOfRange, miniWidth);

@@ -1,6 +1,7 @@
 #pragma once
 // The general options: sections "Option" and "VirtualDesktop", bound to the options
 // dialog.
+#include <functional>
 #include <string>
 
 #include "settings/IniFileOption.h"
@@ -12,10 +13,12 @@ class COption : public CIniFileOption {
  public:
   COption(TApplication& app, std::string settingsPath);
 
+  // Lowers a number of virtual screens the monitors cannot hold to the largest they can.
   bool ValidateLoaded() override;
   // The four number fields, in order: translucency 1..255, number of virtual screens
-  // 1..10, initial position 1..(the number being entered), width when shrunk 8..64. The
-  // first failure shows its message and returns false; no stored value changes.
+  // 1..10 and no more than the monitors allow for the strip being entered, initial
+  // position 1..(the number being entered), width when shrunk 8..64. The first failure
+  // shows its message and returns false; no stored value changes.
   bool ValidateInput() override;
   // Loads the command list, then the watching list; greys out the virtual-screen
   // controls while virtual screens are not used.
@@ -32,6 +35,9 @@ class COption : public CIniFileOption {
   TMenuItem* MenuItemVirtualDesktopSaveSize = nullptr;
   TMenuItem* MenuItemVirtualDesktopFixed = nullptr;
   TForm* FormVirtualDesktop = nullptr;
+  // The most virtual screens the monitors allow for a "VirtualDesktop" strip; empty: no
+  // limit beyond the dialog's range.
+  std::function<int(int strip)> LargestFrameCount;
 
  private:
   // Reads the bound control of `key` as FromControls would, into a copy of the item, and
@@ -39,4 +45,8 @@ class COption : public CIniFileOption {
   // false on failure. An item that is not bound passes.
   bool CheckRange(const std::string& key, int low, int high, const char* message, int& entered);
   int StoredInt(const std::string& key) const;
+  // The value of `key` as its control holds it, or as stored when it cannot be read.
+  int EnteredInt(const std::string& key);
+  // `count` is within what the monitors allow, or the message saying so is shown.
+  bool CheckLargestCount(int count);
 };
