@@ -27,6 +27,21 @@ CVirtualScreen::CVirtualScreen(Desktop& desktop, CCustomOption& options)
   TakeMonitors();
 }
 
+bool CVirtualScreen::OnAnyMonitor(TRect r) const {
+  for (const TMonitor& monitor : Monitors) {
+    const TRect& m = monitor.Bounds;
+    if (r.Left < m.Right && m.Left < r.Right && r.Top < m.Bottom && m.Top < r.Bottom) return true;
+  }
+  return false;
+}
+
+TRect CVirtualScreen::OnPrimary(TRect r) const {
+  TRect area = Monitors.front().WorkArea;
+  for (const TMonitor& monitor : Monitors)
+    if (monitor.Bounds.Left == 0 && monitor.Bounds.Top == 0) area = monitor.WorkArea;
+  return KeptWithin(r, area);
+}
+
 void CVirtualScreen::TakeMonitors() {
   Monitors = desktop_.EnumDisplayMonitors();
   if (Monitors.empty()) {
@@ -284,8 +299,15 @@ bool CVirtualScreen::FollowDisplayChange() {
     if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
     const int away = FramesAway(window.Bounds, strip, oldScreen);
     const int frame = oldCurrent + away;
-    // The current frame's windows are the system's to place; beyond the strip: not parked.
-    if (away == 0 || frame < 0 || frame >= oldCount) continue;
+    if (away == 0) {
+      // The current frame's windows stay, unless left on a monitor that has gone (which
+      // Windows itself may already have seen to).
+      if (!OnAnyMonitor(window.Bounds))
+        MoveWindowToFrame(window.Handle, OnPrimary(window.Bounds), -1);
+      continue;
+    }
+    // Beyond the strip: not parked by the program.
+    if (frame < 0 || frame >= oldCount) continue;
     const TRect r = Reparked(window.Bounds, away, ClampFrame(frame, arrangedCount_) - CurrentFrame,
                              strip, oldScreen, ScreenRect);
     if (!(r == window.Bounds)) MoveWindowToFrame(window.Handle, r, -1);

@@ -94,6 +94,9 @@ class CVirtualScreen {
   void PullIntoScreen(WindowHandle window, unsigned axes);
   // Monitors, ScreenRect and ScreenSize from the system as it is now.
   void TakeMonitors();
+  bool OnAnyMonitor(TRect r) const;
+  // `r` moved within the primary monitor's work area (the one whose corner is (0, 0)).
+  TRect OnPrimary(TRect r) const;
 
   CCustomOption& options_;
   // Axes along which windows have been moved off the screen since start; they are folded
