@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "RunningProgram.h"
 #include "SettingsTestSupport.h"
 #include "desktop/FrameGeometry.h"
+#include "toolkit/headless/HeadlessCanvas.h"
 
 namespace {
 
@@ -274,6 +277,79 @@ TEST(CoordinateLimit, TooManyFramesAreRefusedInTheDialogAndLoweredAtLoad) {
     EXPECT_EQ(dlg.ModalResult(), mrOk);
   });
   EXPECT_EQ(run.program->OptionSettings["VirtualDesktopCount"].IntValue(), 9);
+}
+
+// The recorded shapes within the client area painted as Windows would (a rectangle's pen on its
+// edge, the brush inside it, a line without its last pixel), into a PPM picture.
+void WritePicture(const HeadlessCanvas& canvas, TSize client, const char* path) {
+  const int w = client.Width, h = client.Height;
+  std::vector<TColor> pixels(static_cast<size_t>(w) * h, clWhite);
+  auto put = [&](int x, int y, TColor c) {
+    if (x >= 0 && y >= 0 && x < w && y < h) pixels[static_cast<size_t>(y) * w + x] = c;
+  };
+  for (const TDrawnShape& s : canvas.Shapes) {
+    const TRect& r = s.Rect;
+    if (s.Shape == TDrawnShape::Kind::Line) {
+      for (int x = r.Left; x <= r.Right && r.Top == r.Bottom; ++x)
+        if (x < r.Right) put(x, r.Top, s.Pen.Color);
+      for (int y = r.Top; y < r.Bottom && r.Left == r.Right; ++y) put(r.Left, y, s.Pen.Color);
+      continue;
+    }
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) {
+        const bool edge = x == r.Left || y == r.Top || x == r.Right - 1 || y == r.Bottom - 1;
+        if (edge && s.Pen.Style == TPenStyle::Solid)
+          put(x, y, s.Pen.Color);
+        else if (!edge && s.Brush.Style == TBrushStyle::Solid)
+          put(x, y, s.Brush.Color);
+      }
+  }
+  FILE* file = std::fopen(path, "wb");
+  if (!file) return;
+  std::fprintf(file, "P6\n%d %d\n255\n", w, h);
+  for (TColor c : pixels) {
+    const unsigned char rgb[3] = {static_cast<unsigned char>(c & 0xFF),
+                                  static_cast<unsigned char>((c >> 8) & 0xFF),
+                                  static_cast<unsigned char>((c >> 16) & 0xFF)};
+    std::fwrite(rgb, 1, 3, file);
+  }
+  std::fclose(file);
+}
+
+TEST(SeveralMonitors, ThePagerOutlinesEveryMonitorInEveryCellAndPlacesWindowsOnThem) {
+  // A larger monitor left of the primary: the screen is 2304 x 1024 from (-1280, 0).
+  RunningProgram run("[VirtualDesktop]\r\nCount=3\r\n");
+  run.desktop.SetMonitors({Monitor({0, 0, 1024, 768}), Monitor({-1280, 0, 0, 1024})});
+  run.Start();
+  TFormVirtualDesktop& pager = run.Pager();
+  pager.SetClientSize(144, 192);  // cells of 144 x 64: 16 pixels to 256 of the screen
+  run.AddWindow("Foreign", "w", At(-1280, 0, 512, 256));
+  const WindowHandle parked = run.AddWindow("Foreign", "w", At(0, 0, 256, 256));
+  pager.MoveWindowToFrame(parked, At(512, 512, 256, 256), 2);
+  pager.RefreshWindowList();
+  auto& canvas = static_cast<HeadlessCanvas&>(*pager.ImageFrame->Canvas().Device());
+  canvas.Shapes.clear();
+  pager.DrawPager();
+
+  std::vector<TRect> outlines;
+  for (const TDrawnShape& shape : canvas.Shapes)
+    if (shape.Pen.Color == 0x800000) outlines.push_back(shape.Rect);
+  // An edge on a screen's far side maps one pixel on, as a window's always has.
+  const std::vector<TRect> expected = {
+      {80, 0, 145, 48},    {0, 0, 80, 65},     // frame 0: the primary, then the left one
+      {80, 64, 145, 112},  {0, 64, 80, 129},   // frame 1
+      {80, 128, 145, 176}, {0, 128, 80, 193},  // frame 2
+  };
+  EXPECT_EQ(outlines, expected);
+  std::vector<TRect> filled;  // the windows: filled, outlined in black
+  for (const TDrawnShape& shape : canvas.Shapes)
+    if (shape.Pen.Color == clBlack && shape.Brush.Style == TBrushStyle::Solid)
+      filled.push_back(shape.Rect);
+  EXPECT_NE(std::find(filled.begin(), filled.end(), TRect{0, 0, 32, 16}), filled.end())
+      << "the window on the left monitor at the cell's left edge";
+  EXPECT_NE(std::find(filled.begin(), filled.end(), TRect{112, 160, 128, 176}), filled.end())
+      << "the window parked on frame 2, on the primary monitor there";
+  if (const char* path = std::getenv("TW_PAGER_PICTURE")) WritePicture(canvas, {144, 192}, path);
 }
 
 }  // namespace
