@@ -254,6 +254,20 @@ TEST(DisplayChange, AMonitorRemovedLowersTheCountAndGathersTheLostFramesOntoTheL
   run.ExpectOnlyShown(windows, {windows[3], windows[4], windows[5], windows[6], windows[7]});
   EXPECT_EQ(run.Rect(windows[0]), At(120 - 3 * 7680, 100));
   EXPECT_EQ(run.Rect(windows[6]), At(126, 100));
+  // A maximized window's detour stays within the limit too, as does every move made.
+  const WindowHandle maximized = run.AddWindow("Foreign", "max", At(4000, 100));
+  run.desktop.ShowWindow(maximized, win::SwShowMaximized);
+  pager.RefreshAndSwitchToFrame(0);
+  for (const std::string& call : run.desktop.Calls) {
+    int handle = 0, x = 0, y = 0, width = 0, height = 0;
+    if (std::sscanf(call.c_str(), "MoveWindow(%d,%d,%d,%d,%d", &handle, &x, &y, &width, &height) !=
+        5)
+      continue;
+    EXPECT_GE(x, -kCoordinateLimit) << call;
+    EXPECT_LE(x + width, kCoordinateLimit) << call;
+  }
+  EXPECT_GT(run.desktop.CallCount("MoveWindow(" + std::to_string(maximized)), 1);
+
   // Exit: everything on the monitors.
   pager.RestoreAllWindows();
   run.ExpectOnlyShown(windows, windows);
