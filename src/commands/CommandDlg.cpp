@@ -4,7 +4,7 @@
 #include "commands/HotKeyCapture.h"
 #include "settings/Binding.h"
 #include "settings/BlankText.h"
-#include "shell/Program.h"
+#include "settings/CommandOption.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Layout.h"
 
@@ -12,8 +12,8 @@ namespace {
 constexpr const char* kSection = "Command";
 }
 
-TCommandDlg::TCommandDlg(Program& program)
-    : TForm(program.Application, "CommandDlg"), program_(program) {
+TCommandDlg::TCommandDlg(TApplication& app, Desktop& desktop, CCommandOption& commands)
+    : TForm(app, "CommandDlg"), desktop_(desktop), commands_(commands) {
   BorderStyle = TBorderStyle::Dialog;
   Position = TPosition::ScreenCenter;
   SetCaption(texts::command::Caption);
@@ -38,7 +38,7 @@ void TCommandDlg::CreateControls() {
   GroupBox1->SetCaption(t::GroupStart);
   LabeledEditHotKey = Place<TLabeledEdit>(this, GroupBox1, "LabeledEditHotKey", 10, 34, 180, 21);
   LabeledEditHotKey->SetLabelCaption(t::HotKey);
-  MakeHotKeyCaptureField(program_.Platform, *LabeledEditHotKey);
+  MakeHotKeyCaptureField(desktop_, *LabeledEditHotKey);
   CheckBoxExecute = Place<TCheckBox>(this, GroupBox1, "CheckBoxExecute", 200, 34, 16, 21);
   CheckBoxExecute->SetVisible(false);
   CheckBoxExecute->SetEnabled(false);
@@ -73,16 +73,16 @@ void TCommandDlg::ButtonCommandClick() {
 
 void TCommandDlg::FormCloseQuery(bool& canClose) {
   if (ModalResult() != mrOk) return;
-  CCommandOption& commands = program_.CommandSettings;
+  CCommandOption& commands = commands_;
   commands.FromControls();
   if (IsBlankText(commands["Name"].TextValue())) {
-    ShowErrorMessage(program_.Application, texts::command::NameEmpty);
+    ShowErrorMessage(*Application(), texts::command::NameEmpty);
     canClose = false;
   }
 }
 
 void TCommandDlg::FormCreate() {
-  CCommandOption& commands = program_.CommandSettings;
+  CCommandOption& commands = commands_;
   Bind(commands, EditName, kSection);
   Bind(commands, MemoWindowTitle, kSection);
   Bind(commands, LabeledEditHotKey, kSection);

@@ -3,11 +3,14 @@
 #include "toolkit/Forms.h"
 #include "toolkit/OpenDialog.h"
 
-class Program;
+class CCommandOption;
+class Desktop;
 
 class TCommandDlg : public TForm {
  public:
-  explicit TCommandDlg(Program& program);
+  // `commands` is the list the dialog's fields are bound to; `desktop` names the keys
+  // the hot-key field captures.
+  TCommandDlg(TApplication& app, Desktop& desktop, CCommandOption& commands);
   std::string ClassName() const override { return "TCommandDlg"; }
 
   TGroupBox* GroupBox3;
@@ -31,5 +34,6 @@ class TCommandDlg : public TForm {
   void CreateControls();
   void FormCreate();
 
-  Program& program_;
+  Desktop& desktop_;
+  CCommandOption& commands_;
 };

@@ -40,5 +40,9 @@ class CCommandOption : public CGridOption {
   CCommandItem DefaultEntry;
 
  private:
+  void KeepEntries() override { kept_ = entries_; }
+  void RestoreKeptEntries() override { entries_ = kept_; }
+
   std::vector<CCommandItem> entries_;
+  std::vector<CCommandItem> kept_;
 };

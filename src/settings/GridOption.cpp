@@ -34,6 +34,12 @@ CGridOption::CGridOption(TApplication& app, std::string settingsPath, std::strin
 bool CGridOption::Load() {
   CIniFileScope scope(*this);
   CIniFile& file = scope.File();
+  if (!file.Existed()) {
+    // A file deleted while the program runs, or one it may not read, is not an empty list.
+    RestoreKeptEntries();
+    scope.Close();
+    return true;
+  }
   Clear();
   const int count = std::clamp(file.ReadInteger(sectionName_, kCountKey, 0), 0, kMaxListEntries);
   // Entry 0 inherits from a new entry, not from whatever entry the items held last (the
@@ -49,6 +55,7 @@ bool CGridOption::Load() {
     }
     StoreEntry(-1);
   }
+  KeepEntries();
   scope.Close();
   return true;
 }
@@ -68,7 +75,15 @@ bool CGridOption::Save() {
       WriteItemValue(file, sectionName_, indexed, *key.item);
     }
   }
-  return scope.Close();
+  if (!scope.Close()) return false;
+  KeepEntries();
+  return true;
+}
+
+bool CGridOption::HasRoom() const {
+  if (Count() < kMaxListEntries) return true;
+  ShowErrorMessage(Application(), texts::lists::ListFull(kMaxListEntries));
+  return false;
 }
 
 bool CGridOption::EditEntry(int index) {
@@ -79,6 +94,8 @@ bool CGridOption::EditEntry(int index) {
     ShowErrorMessage(Application(), texts::lists::DialogAlreadyShown);
     return false;
   }
+  // Nothing is typed that could not be kept.
+  if (index < 0 && !HasRoom()) return false;
   LoadEntry(index);
   ToControls();
   if (BeforeEdit) BeforeEdit();

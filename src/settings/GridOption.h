@@ -25,12 +25,17 @@ class CGridOption : public CIniFileOption {
 
   // Replaces the list with the file's entries: "Count" of them, at most kMaxListEntries
   // (none for a missing, negative or unreadable count). A key the file lacks takes the
-  // value of the entry before; for the first entry, the value of a new entry.
+  // value of the entry before; for the first entry, the value of a new entry. A file that
+  // is absent or cannot be read holds no list: the entries of the last load or save come
+  // back instead (edits since then are dropped, as a load from the file drops them).
   bool Load() override;
   // Writes "Count" and every entry. Keys of entries beyond the count stay in the file
   // unread. Leaves the items holding the last entry. False only when the file could not
   // be written (reported in an error box).
   bool Save() override;
+
+  // Whether one more entry fits; a full list says so in an error box.
+  bool HasRoom() const;
 
   // The list operations, in their fixed order. Indexes count from 0; an index out of
   // range makes RemoveEntry, MoveEntryUp, MoveEntryDown and StoreEntry do nothing.
@@ -59,6 +64,11 @@ class CGridOption : public CIniFileOption {
   std::function<void()> BeforeEdit;
 
  protected:
+  // The entries as the file held them at the last load or save, kept for a load that
+  // finds no file.
+  virtual void KeepEntries() = 0;
+  virtual void RestoreKeptEntries() = 0;
+
   // Entry fields to and from the bound items. A key that is not bound is passed over on
   // the way in and gives `fallback` on the way out.
   void PutText(const std::string& key, const std::string& value);

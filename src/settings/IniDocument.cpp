@@ -1,6 +1,6 @@
 #include "settings/IniDocument.h"
 
-#include "settings/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "settings/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 namespace {
 

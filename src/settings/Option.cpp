@@ -1,5 +1,7 @@
 #include "settings/Option.h"
 
+#include <algorithm>
+
 #include "settings/OptionTransfer.h"
 #include "settings/SettingsTexts.h"
 #include "toolkit/Dialogs.h"
@@ -11,14 +13,24 @@ COption::COption(TApplication& app, std::string settingsPath)
     : CIniFileOption(app, std::move(settingsPath)) {}
 
 bool COption::ValidateLoaded() {
-  // A hand-edited file, or one written on a larger display, must not park windows beyond
-  // the coordinates Windows keeps.
-  if (LargestFrameCount) {
-    const int largest = LargestFrameCount(StoredInt("VirtualDesktop"));
-    if (StoredInt("VirtualDesktopCount") > largest)
-      (*this)["VirtualDesktopCount"].SetIntValue(largest);
-  }
+  ClampStored("TranslucentAlpha", kTranslucentAlphaRange);
+  // Nor more screens than the monitors allow: a file written on a larger display must not
+  // park windows beyond the coordinates Windows keeps.
+  CIntRange countRange = kVirtualDesktopCountRange;
+  if (LargestFrameCount)
+    countRange.High = std::min(countRange.High, LargestFrameCount(StoredInt("VirtualDesktop")));
+  const int count = ClampStored("VirtualDesktopCount", countRange);
+  ClampStored("VirtualDesktopInitialFrame", {1, count});
+  ClampStored("VirtualDesktopMiniWidth", kMiniWidthRange);
   return true;
+}
+
+int COption::ClampStored(const std::string& key, CIntRange range) {
+  auto found = find(key);
+  if (found == end()) return range.High;
+  const int value = std::clamp(found->second.IntValue(), range.Low, range.High);
+  if (value != found->second.IntValue()) found->second.SetIntValue(value);
+  return value;
 }
 
 int COption::EnteredInt(const std::string& key) {
@@ -47,7 +59,7 @@ int COption::StoredInt(const std::string& key) const {
   return found == end() ? 0 : found->second.IntValue();
 }
 
-bool COption::CheckRange(const std::string& key, int low, int high, const char* message,
+bool COption::CheckRange(const std::string& key, CIntRange range, const char* message,
                          int& entered) {
   auto found = find(key);
   if (found == end() || !found->second.Body) return true;
@@ -59,7 +71,7 @@ bool COption::CheckRange(const std::string& key, int low, int high, const char* 
     return false;
   }
   entered = probe.IntValue();
-  if (entered < low || entered > high) {
+  if (entered < range.Low || entered > range.High) {
     ShowErrorMessage(Application(), message);
     return false;
   }
@@ -72,12 +84,14 @@ bool COption::ValidateInput() {
   // The initial position is checked against the number of screens being entered, which
   // is what the saved settings will hold; the stored number counts only when unbound.
   int count = StoredInt("VirtualDesktopCount");
-  return CheckRange("TranslucentAlpha", 1, 255, t::TranslucentAlphaOutOfRange, alpha) &&
-         CheckRange("VirtualDesktopCount", 1, 10, t::VirtualDesktopCountOutOfRange, count) &&
+  return CheckRange("TranslucentAlpha", kTranslucentAlphaRange, t::TranslucentAlphaOutOfRange,
+                    alpha) &&
+         CheckRange("VirtualDesktopCount", kVirtualDesktopCountRange,
+                    t::VirtualDesktopCountOutOfRange, count) &&
          CheckLargestCount(count) &&
-         CheckRange("VirtualDesktopInitialFrame", 1, count, t::InitialFrameOutOfRange,
+         CheckRange("VirtualDesktopInitialFrame", {1, count}, t::InitialFrameOutOfRange,
                     initialFrame) &&
-         CheckRange("VirtualDesktopMiniWidth", 8, 64, t::MiniWidthOutOfRange, miniWidth);
+         CheckRange("VirtualDesktopMiniWidth", kMiniWidthRange, t::MiniWidthOutOfRange, miniWidth);
 }
 
 void COption::AfterLoad() {

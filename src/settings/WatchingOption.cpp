@@ -1,5 +1,9 @@
 #include "settings/WatchingOption.h"
 
+#include <algorithm>
+
+#include "settings/Option.h"
+
 CWatchingOption::CWatchingOption(TApplication& app, std::string settingsPath)
     : CGridOption(app, std::move(settingsPath), "Watching") {}
 
@@ -37,12 +41,16 @@ void CWatchingOption::StoreEntry(int index) {
   entry.Name = TakeText("Name", like.Name, d.Name);
   entry.WindowTitle = TakeText("WindowTitle", like.WindowTitle, d.WindowTitle);
   entry.Translucent = TakeInt("Translucent", d.Translucent);
-  entry.TranslucentAlpha = TakeInt("TranslucentAlpha", d.TranslucentAlpha);
+  // A hand-edited file may hold any number; a rule takes the nearest one its dialog would
+  // accept, so that an alpha of 0 or 256 never makes a window invisible yet clickable.
+  entry.TranslucentAlpha = std::clamp(TakeInt("TranslucentAlpha", d.TranslucentAlpha),
+                                      kTranslucentAlphaRange.Low, kTranslucentAlphaRange.High);
   entry.Position = TakeInt("Position", d.Position);
   entry.PositionLeft = TakeInt("PositionLeft", d.PositionLeft);
   entry.PositionTop = TakeInt("PositionTop", d.PositionTop);
   entry.Frame = TakeInt("Frame", d.Frame);
-  entry.FramePosition = TakeInt("FramePosition", d.FramePosition);
+  entry.FramePosition = std::clamp(TakeInt("FramePosition", d.FramePosition),
+                                   kVirtualDesktopCountRange.Low, kVirtualDesktopCountRange.High);
   if (append)
     entries_.push_back(std::move(entry));
   else

@@ -46,5 +46,9 @@ class CWatchingOption : public CGridOption {
   CWatchingItem DefaultEntry;
 
  private:
+  void KeepEntries() override { kept_ = entries_; }
+  void RestoreKeptEntries() override { entries_ = kept_; }
+
   std::vector<CWatchingItem> entries_;
+  std::vector<CWatchingItem> kept_;
 };

@@ -42,13 +42,15 @@ Program::~Program() {
 void Program::CreateForms() {
   FormMain = std::make_unique<TFormMain>(*this);
   OptionDlg = std::make_unique<TOptionDlg>(*this);
-  CommandDlg = std::make_unique<TCommandDlg>(*this);
-  WatchingDlg = std::make_unique<TWatchingDlg>(*this);
+  // The dialogs below the shell get what they work with, not the whole program.
+  CommandDlg = std::make_unique<TCommandDlg>(Application, Platform, CommandSettings);
+  WatchingDlg = std::make_unique<TWatchingDlg>(Application, WatchingSettings, OptionSettings,
+                                               TOptionDlg::EditAllowOnlyDigit);
   FormVirtualDesktop = std::make_unique<TFormVirtualDesktop>(
       Application, Platform, OptionSettings, SettingsPath, OptionDlg->PopupMenuContext);
   OptionSettings.FormVirtualDesktop = FormVirtualDesktop.get();
   OptionSettings.LargestFrameCount = [pager = FormVirtualDesktop.get()](int strip) {
     return pager->AllowedFrameCount(strip);
   };
-  AboutBox = std::make_unique<TAboutBox>(*this);
+  AboutBox = std::make_unique<TAboutBox>(Application, VersionInfo);
 }

@@ -10,20 +10,13 @@
 #include "settings/Option.h"
 #include "settings/WatchingOption.h"
 #include "toolkit/Forms.h"
+#include "watching/AboutBox.h"
 
 class TFormMain;
 class TOptionDlg;
 class TCommandDlg;
 class TWatchingDlg;
 class TFormVirtualDesktop;
-class TAboutBox;
-
-// The program's own version strings, read once at start.
-struct TVersionInfo {
-  std::string ProductName;
-  std::string FileVersion;  // without its last "." part
-  std::string LegalCopyright;
-};
 
 class Program {
  public:

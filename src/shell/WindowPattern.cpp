@@ -1,6 +1,6 @@
 #include "shell/WindowPattern.h"
 
-#include "settings/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 bool ContainsAtCharacterBoundary(std::string_view text, std::string_view part) {
   if (part.empty()) return true;

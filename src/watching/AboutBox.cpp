@@ -1,10 +1,10 @@
 #include "watching/AboutBox.h"
 
-#include "shell/Program.h"
 #include "toolkit/Layout.h"
 #include "watching/AboutBoxTexts.h"
 
-TAboutBox::TAboutBox(Program& program) : TForm(program.Application, "AboutBox"), program_(program) {
+TAboutBox::TAboutBox(TApplication& app, const TVersionInfo& info)
+    : TForm(app, "AboutBox"), info_(info) {
   BorderStyle = TBorderStyle::Dialog;
   Position = TPosition::ScreenCenter;
   SetClientSize(335, 70);
@@ -35,7 +35,7 @@ void TAboutBox::CreateControls() {
 }
 
 void TAboutBox::FormCreate() {
-  const TVersionInfo& info = program_.VersionInfo;
+  const TVersionInfo& info = info_;
   ProductName->SetCaption(info.ProductName);
   Version->SetCaption(Version->Caption() + info.FileVersion);
   Copyright->SetCaption(info.LegalCopyright);

@@ -2,8 +2,7 @@
 
 #include "settings/Binding.h"
 #include "settings/BlankText.h"
-#include "shell/OptionDlg.h"
-#include "shell/Program.h"
+#include "settings/WatchingOption.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Layout.h"
 #include "toolkit/SysUtils.h"
@@ -13,8 +12,12 @@ namespace {
 constexpr const char* kSection = "Watching";
 }
 
-TWatchingDlg::TWatchingDlg(Program& program)
-    : TForm(program.Application, "WatchingDlg"), program_(program) {
+TWatchingDlg::TWatchingDlg(TApplication& app, CWatchingOption& rules, CIniFileOption& settingsFile,
+                           TKeyPressEvent digitsOnly)
+    : TForm(app, "WatchingDlg"),
+      rules_(rules),
+      settingsFile_(settingsFile),
+      digitsOnly_(std::move(digitsOnly)) {
   BorderStyle = TBorderStyle::Dialog;
   Position = TPosition::ScreenCenter;
   SetCaption(texts::watching::Caption);
@@ -34,11 +37,11 @@ void TWatchingDlg::CreateControls() {
   EditWindowTitle = Place<TEdit>(this, GroupBox2, "EditWindowTitle", 10, 18, 285, 21);
   EditWindowTitle->SetMaxLength(256);
 
-  auto digits = [](TLabeledEdit* edit, const char* label, const char* text) {
+  auto digits = [this](TLabeledEdit* edit, const char* label, const char* text) {
     edit->SetLabelCaption(label);
     edit->SetText(text);
     edit->SetMaxLength(256);
-    edit->OnKeyPress = TOptionDlg::EditAllowOnlyDigit;
+    edit->OnKeyPress = digitsOnly_;
   };
   auto click = [this](TComponent&) { CheckBoxClick(); };
 
@@ -89,12 +92,12 @@ void TWatchingDlg::CreateControls() {
 
 bool TWatchingDlg::CheckInput() {
   namespace t = texts::watching;
-  CWatchingOption& rules = program_.WatchingSettings;
+  CWatchingOption& rules = rules_;
   const char* failure = nullptr;
   try {
     rules.FromControls();
   } catch (const EConvertError& e) {
-    ShowErrorMessage(program_.Application, e.Message());
+    ShowErrorMessage(*Application(), e.Message());
     return false;
   }
   int alpha = rules["TranslucentAlpha"].IntValue();
@@ -108,7 +111,7 @@ bool TWatchingDlg::CheckInput() {
   else if (frame < 1 || frame > 10)
     failure = t::FrameOutOfRange;
   if (!failure) return true;
-  ShowErrorMessage(program_.Application, failure);
+  ShowErrorMessage(*Application(), failure);
   return false;
 }
 
@@ -119,10 +122,17 @@ void TWatchingDlg::FormCloseQuery(bool& canClose) {
     return;
   }
   if (Modal()) return;  // the list's EditEntry stores the rule
-  CWatchingOption& rules = program_.WatchingSettings;
+  CWatchingOption& rules = rules_;
+  // A full list says so; the rule stays in the dialog.
+  if (!rules.HasRoom()) {
+    canClose = false;
+    return;
+  }
   int before = rules.Count();
   rules.StoreEntry(-1);
-  if (rules.Save()) return;
+  // A file deleted meanwhile is written again in full, this rule with it, rather than
+  // replaced by one holding the rules alone.
+  if (settingsFile_.RewriteIfDeleted() && rules.Save()) return;
   // The file could not be written (the error box said so): take the rule back out, so
   // that pressing OK again does not add it twice, and keep the dialog open.
   if (rules.Count() > before) rules.RemoveEntry(rules.Count() - 1);
@@ -141,7 +151,7 @@ void TWatchingDlg::CheckBoxClick() {
 }
 
 void TWatchingDlg::FormCreate() {
-  CWatchingOption& rules = program_.WatchingSettings;
+  CWatchingOption& rules = rules_;
   Bind(rules, EditName, kSection);
   Bind(rules, EditWindowTitle, kSection);
   Bind(rules, CheckBoxTranslucent, kSection);

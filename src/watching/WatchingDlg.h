@@ -2,11 +2,16 @@
 // The watching-rule dialog: edits one rule of the watching list.
 #include "toolkit/Forms.h"
 
-class Program;
+class CIniFileOption;
+class CWatchingOption;
 
 class TWatchingDlg : public TForm {
  public:
-  explicit TWatchingDlg(Program& program);
+  // `rules` is the list the dialog's fields are bound to; `settingsFile` owns the whole
+  // settings file, written again in full when a rule is saved after the file was deleted;
+  // `digitsOnly` filters the keys typed into the number fields.
+  TWatchingDlg(TApplication& app, CWatchingOption& rules, CIniFileOption& settingsFile,
+               TKeyPressEvent digitsOnly);
   std::string ClassName() const override { return "TWatchingDlg"; }
 
   // Each check box enables its group box and everything in it.
@@ -39,5 +44,7 @@ class TWatchingDlg : public TForm {
   void FormCloseQuery(bool& canClose);
   bool CheckInput();
 
-  Program& program_;
+  CWatchingOption& rules_;
+  CIniFileOption& settingsFile_;
+  TKeyPressEvent digitsOnly_;
 };

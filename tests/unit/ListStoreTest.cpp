@@ -109,6 +109,21 @@ TEST_F(ListStoreTest, MissingKeysInheritFromTheEntryBeforeAndEntryZeroFromDefaul
   EXPECT_EQ(watching.Entry(1).FramePosition, 1);
 }
 
+TEST_F(ListStoreTest, RuleNumbersOutOfRangeLoadAsTheNearestAllowed) {
+  WriteFile(path,
+            "[Watching]\r\nCount=3\r\n"
+            "Name0=a\r\nTranslucentAlpha0=0\r\nFramePosition0=0\r\n"
+            "Name1=b\r\nTranslucentAlpha1=256\r\nFramePosition1=11\r\n"
+            "Name2=c\r\nTranslucentAlpha2=-5\r\nFramePosition2=2147483647\r\n");
+  ASSERT_TRUE(watching.Load());
+  ASSERT_EQ(watching.Count(), 3);
+  const int alphas[] = {1, 255, 1}, frames[] = {1, 10, 10};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(watching.Entry(i).TranslucentAlpha, alphas[i]) << i;
+    EXPECT_EQ(watching.Entry(i).FramePosition, frames[i]) << i;
+  }
+}
+
 TEST_F(ListStoreTest, MemoTitleIsEncodedOnOneLineButPlainTitleIsNot) {
   AddCommand("two", "Untitled - Notes\r\n@C:\\n class");
   AddRule("plain", "C:\\new folder", 200, 0);

@@ -11,6 +11,7 @@
 #include "commands/CommandDlg.h"
 #include "shell/FormMain.h"
 #include "watching/AboutBox.h"
+#include "watching/WatchingDlg.h"
 
 namespace {
 
@@ -448,6 +449,76 @@ TEST(OptionDlg, ReadOnlySettingsFileRefusesOkAndThePagerItemsWithTheErrorBox) {
   EXPECT_FALSE(run.dir.Exists("tarnwick.ini.tmp"));
   std::filesystem::permissions(path, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
+}
+
+// Opens the watching dialog with the get-info hot key on a new window in front, types a
+// name and presses OK.
+TWatchingDlg& AddRuleFromGetInfo(OptionsSession& run, const std::string& name) {
+  run.desktop.ForegroundLockTimeout = 0;
+  run.desktop.Foreground = run.AddWindow("Notepad", "memo", {40, 60, 200, 260});
+  run.Send(win::WmHotKey, 0xBFFE);
+  TWatchingDlg& rule = *run.program->WatchingDlg;
+  rule.EditName->SetText(name);
+  rule.OKBtn->Click();
+  return rule;
+}
+
+TEST(OptionDlg, RuleFromGetInfoAfterTheFileWasDeletedWritesACompleteFile) {
+  OptionsSession run(kFileWithLists);
+  run.Start();
+  std::filesystem::remove(run.dir.File("tarnwick.ini"));
+  EXPECT_FALSE(AddRuleFromGetInfo(run, "memo rule").Visible());
+  const std::string file = run.dir.Read("tarnwick.ini");
+  for (const char* text : {"TranslucentAlpha=150", "[Command]", "Name0=\"memo\"", "[Watching]",
+                           "Count=2", "Name0=\"mines rule\"", "Name1=\"memo rule\""})
+    EXPECT_TRUE(Has(file, text)) << text;
+  run.OpenOptions([&](TOptionDlg& dlg) {
+    EXPECT_EQ(run.program->CommandSettings.Count(), 1);
+    dlg.OKBtn->Click();
+  });
+  EXPECT_TRUE(Has(run.dir.Read("tarnwick.ini"), "Name0=\"memo\""));
+  EXPECT_TRUE(run.backend.Boxes.empty());
+}
+
+TEST(OptionDlg, RewriteThatFailsKeepsTheListsInMemoryAndSaysSo) {
+  OptionsSession run(kFileWithLists);
+  run.Start();
+  const std::string path = run.dir.File("tarnwick.ini");
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path + ".tmp");  // the rename over it cannot happen
+  run.OpenOptions([&](TOptionDlg& dlg) {
+    ASSERT_EQ(run.backend.Boxes.size(), 1u) << "the failed rewrite is reported";
+    EXPECT_NE(run.backend.Boxes[0].Text.find(path), std::string::npos);
+    EXPECT_EQ(run.program->CommandSettings.Count(), 1);
+    EXPECT_EQ(run.program->WatchingSettings.Count(), 1);
+    AddCommandInGrid(run, "clock", 'Q', ssCtrl | ssAlt);
+    dlg.CancelBtn->Click();
+  });
+  // Cancel drops the command added in the grid, not the lists the file held.
+  ASSERT_EQ(run.program->CommandSettings.Count(), 1);
+  EXPECT_EQ(run.program->CommandSettings.Entry(0).Name.Str(), "memo");
+  EXPECT_EQ(run.program->WatchingSettings.Count(), 1);
+  EXPECT_FALSE(run.dir.Exists("tarnwick.ini"));
+
+  std::filesystem::remove(path + ".tmp");
+  run.OpenOptions([](TOptionDlg& dlg) { dlg.OKBtn->Click(); });
+  const std::string file = run.dir.Read("tarnwick.ini");
+  EXPECT_TRUE(Has(file, "Name0=\"memo\"")) << file;
+  EXPECT_TRUE(Has(file, "Name0=\"mines rule\"")) << file;
+}
+
+TEST(OptionDlg, AddingToAFullListSaysSoInsteadOfDroppingTheEntry) {
+  OptionsSession run("[Watching]\r\nCount=49146\r\nName0=\"w\"\r\nWindowTitle0=\"@w\"\r\n");
+  run.Start();
+  bool entryDialogShown = false;
+  run.Scripts["WatchingDlg"] = [&](TForm&) { entryDialogShown = true; };
+  // The grid's "add", then a rule from get-info.
+  EXPECT_FALSE(run.program->WatchingSettings.EditEntry(-1));
+  EXPECT_FALSE(entryDialogShown) << "nothing is typed that could not be kept";
+  EXPECT_TRUE(AddRuleFromGetInfo(run, "one more").Visible()) << "the rule typed stays";
+  ASSERT_EQ(run.backend.Boxes.size(), 2u);
+  for (const auto& box : run.backend.Boxes) EXPECT_EQ(box.Text, expected::ListFull);
+  EXPECT_EQ(run.program->WatchingSettings.Count(), kMaxListEntries);
 }
 
 }  // namespace

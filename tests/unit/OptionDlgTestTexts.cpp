@@ -14,4 +14,5 @@ const char* const EditCaption = "編集";
 const char* const Tabs[5] = {"全般", "仮想画面", "仮装画面の移動", "ショートカット", "監視"};
 // 表 ends in the byte 0x5C.
 const char* const JapaneseName = "表示ソフト";
+const char* const ListFull = "これ以上は追加できません（最大 49146 個）";
 }  // namespace option_test::expected

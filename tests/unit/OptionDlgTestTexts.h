@@ -14,4 +14,6 @@ extern const char* const AddCaption;
 extern const char* const EditCaption;
 extern const char* const Tabs[5];
 extern const char* const JapaneseName;
+// A list holding as many entries as a list can.
+extern const char* const ListFull;
 }  // namespace option_test::expected

@@ -223,6 +223,35 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"1", "10", "10", "8", nullptr},
         ValidationCase{"255", "1", "1", "64", nullptr}));
 
+// A hand-edited file may hold numbers the dialog would refuse; the program takes the
+// nearest allowed one, shows it, and leaves the file alone until the user saves.
+TEST_F(SettingsOptionTest, NumbersOutOfRangeInTheFileLoadAsTheNearestAllowed) {
+  struct Case {
+    const char *alpha, *count, *initialFrame, *miniWidth;
+    int expectedAlpha, expectedCount, expectedInitialFrame, expectedMiniWidth;
+  };
+  for (const Case& c : {Case{"0", "2147483647", "-2147483648", "7", 1, 10, 1, 8},
+                        Case{"256", "0", "2", "65", 255, 1, 1, 64},
+                        Case{"-1", "0x7fffffff", "2147483647", "0xffffffff", 1, 10, 10, 8},
+                        Case{"255", "3", "4", "64", 255, 3, 3, 64}}) {
+    const std::string file = std::string("[Option]\r\nTranslucentAlpha=") + c.alpha +
+                             "\r\n[VirtualDesktop]\r\nCount=" + c.count +
+                             "\r\nInitialFrame=" + c.initialFrame + "\r\nMiniWidth=" + c.miniWidth +
+                             "\r\n";
+    WriteFile(path, file);
+    ASSERT_TRUE(options.Load()) << file;
+    EXPECT_EQ(Int("TranslucentAlpha"), c.expectedAlpha) << file;
+    EXPECT_EQ(Int("VirtualDesktopCount"), c.expectedCount) << file;
+    EXPECT_EQ(Int("VirtualDesktopInitialFrame"), c.expectedInitialFrame) << file;
+    EXPECT_EQ(Int("VirtualDesktopMiniWidth"), c.expectedMiniWidth) << file;
+    EXPECT_EQ(dlg.Count->Text(), std::to_string(c.expectedCount));
+    EXPECT_EQ(ReadFile(path), file);
+  }
+  // What is loaded passes the dialog's own checks unchanged.
+  EXPECT_TRUE(options.Save());
+  EXPECT_TRUE(backend.Boxes.empty());
+}
+
 TEST_F(SettingsOptionTest, VirtualScreensOffGreysTheirControlsButNotTheMenuItem) {
   WriteFile(path, "[Option]\r\nVirtualDesktop=0\r\n");
   dlg.Pager.Show();

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/sim/SimDesktop.h"
-#include "settings/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 namespace {
 

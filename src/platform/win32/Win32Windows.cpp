@@ -4,7 +4,7 @@
 #include "platform/win32/Cp932.h"
 #include "platform/win32/Responsive.h"
 #include "platform/win32/Win32Desktop.h"
-#include "settings/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 namespace {
 

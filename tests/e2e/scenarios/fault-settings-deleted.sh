@@ -6,6 +6,8 @@
 # a file deleted meanwhile is first written again from memory). The same for
 # the pager's immediate writes (tray menu: save the pager's position, fix its position):
 # with the file gone, each writes a complete file too, not one holding only its own keys.
+# And for a watching rule added with the get-info hot key: the new file holds the command
+# list and the options as well.
 # timeout: 180
 
 # shellcheck source=data/options-helpers.bash
@@ -76,6 +78,23 @@ tw_wait_for 10 "[[ -f '${FAULT_INI}' ]]" || fail "fixing the pager's position wr
 expect_complete "fixing the pager's position after the file was deleted"
 ini_line VirtualDesktop Fixed=1 || fail "the fixed position was not written"
 ini_line Option TranslucentAlpha=99 || fail "fixing the pager's position lost the options"
+
+# 4. Deleted, then a watching rule added with the get-info hot key on a window in front.
+rm "${FAULT_INI}"
+tw_driver_bg open-window TwGetInfoProbe "Get-info probe" 120
+tw_wait_for 15 tw_driver find-window TwGetInfoProbe || fail "the probe window did not appear"
+probe=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .*/\1/p' "${TW_LAST_RESULT}" | head -n 1)
+tw_driver activate "${probe}" || fail "the probe window did not come to the front"
+tw_key shift+ctrl+alt+End
+dialog_wait 'アプリケーションの監視'
+click_at_control "$(control_line Edit '')"  # the name, the only empty field
+tw_type "probe rule"
+dialog_keys Return
+tw_wait_for 10 "[[ -f '${FAULT_INI}' ]]" || fail "the rule from get-info wrote no file"
+expect_complete "a rule from get-info after the file was deleted"
+ini_line Watching 'Name1="probe rule"' || fail "the new file lacks the rule from get-info"
+ini_line Command 'Name0="memo"' || fail "the rule from get-info lost the command list"
+ini_line Option TranslucentAlpha=99 || fail "the rule from get-info lost the options"
 
 # The program took its new file as it was written: a fresh start reads the same values.
 tw_stop

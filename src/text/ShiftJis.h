@@ -1,6 +1,7 @@
 #pragma once
-// Byte-level facts about code page 932 text that the INI reader needs, so that it never
-// splits a double-byte character or folds the case of a trail byte.
+// Byte-level facts about code page 932 text, so that no reader of it (the INI reader, the
+// window texts of the platform, the window patterns) splits a double-byte character or
+// folds the case of a trail byte.
 #include <string>
 #include <string_view>
 

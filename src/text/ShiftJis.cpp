@@ -1,4 +1,4 @@
-#include "settings/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 std::string FoldShiftJisCase(std::string_view text) {
   std::string folded(text);
