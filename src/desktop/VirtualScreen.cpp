@@ -36,10 +36,14 @@ bool CVirtualScreen::OnAnyMonitor(TRect r) const {
 }
 
 TRect CVirtualScreen::OnPrimary(TRect r) const {
-  TRect area = Monitors.front().WorkArea;
+  TMonitor primary = Monitors.front();
   for (const TMonitor& monitor : Monitors)
-    if (monitor.Bounds.Left == 0 && monitor.Bounds.Top == 0) area = monitor.WorkArea;
-  return KeptWithin(r, area);
+    if (monitor.Bounds.Left == 0 && monitor.Bounds.Top == 0) primary = monitor;
+  // Wine keeps the old work area after a change of resolution: never beyond the monitor.
+  const TRect& m = primary.Bounds;
+  const TRect& w = primary.WorkArea;
+  return KeptWithin(r, {std::max(m.Left, w.Left), std::max(m.Top, w.Top),
+                        std::min(m.Right, w.Right), std::min(m.Bottom, w.Bottom)});
 }
 
 void CVirtualScreen::TakeMonitors() {

@@ -234,10 +234,14 @@ TEST(DisplayChange, AMonitorRemovedLowersTheCountAndGathersTheLostFramesOntoTheL
     EXPECT_LE(run.Rect(w).Right, kCoordinateLimit);
   }
 
+  // On the current frame on the left monitor, which the system has not seen to.
+  const WindowHandle stranded = run.AddWindow("Foreign", "w", At(-1500, 100));
+
   // The left monitor goes: each window keeps its frame and its place within it.
   run.desktop.SetMonitors({Monitor({0, 0, 1920, 1080})});
   run.Send(win::WmDisplayChange, 32, 0);
   EXPECT_EQ(run.Rect(windows[2]), At(500, 100));
+  EXPECT_EQ(run.Rect(stranded), At(0, 100)) << "brought onto the primary monitor";
   for (int frame : {0, 1, 3, 7})
     EXPECT_EQ(run.Rect(windows[frame]), At(120 + frame + (frame - 2) * 1920, 100)) << frame;
   for (int frame : {7, 0, 5}) {
