@@ -20,6 +20,7 @@
 
 #include <atomic>
 
+#include "PendingWindows.h"
 #include "Snap.h"
 
 namespace {
@@ -48,43 +49,18 @@ bool IsTopLevel(HWND window) {
   return !(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD);
 }
 
-// Top-level windows of this process created since the hook ran and not yet reported. A slot
-// is claimed and freed with compare-exchange, because hook procedures of several threads
-// may run at once.
-std::atomic<HWND> pending[256];
-std::atomic<int> pendingCount{0};
+// Top-level windows of this process created since the hook ran and not yet reported. A
+// program that keeps many hidden windows alive pushes the oldest ones out, so its new
+// windows are always announced.
+pending::Windows<HWND, 256> pendingWindows;
 
 void RememberNewWindow(HWND window) {
-  for (int pass = 0; pass < 2; ++pass) {
-    for (auto& slot : pending) {
-      HWND expected = nullptr;
-      if (slot.compare_exchange_strong(expected, window)) {
-        ++pendingCount;
-        return;
-      }
-    }
-    // Full: windows destroyed without a destroy hook (their thread ended) leave stale
-    // entries behind; reclaim those once.
-    for (auto& slot : pending) {
-      HWND stale = slot.load();
-      if (stale && !IsWindow(stale) && slot.compare_exchange_strong(stale, nullptr)) {
-        --pendingCount;
-      }
-    }
-  }
+  pendingWindows.Remember(window);
 }
 
 // Removes the window from the pending set; true when it was there.
 bool TakeNewWindow(HWND window) {
-  if (pendingCount.load() == 0) return false;
-  for (auto& slot : pending) {
-    HWND expected = window;
-    if (slot.compare_exchange_strong(expected, nullptr)) {
-      --pendingCount;
-      return true;
-    }
-  }
-  return false;
+  return pendingWindows.Take(window);
 }
 
 void AnnounceIfNew(HWND window) {

@@ -1,5 +1,7 @@
 #include "commands/HotKeyCapture.h"
 
+#include <string_view>
+
 #include "commands/HotKey.h"
 #include "toolkit/StdCtrls.h"
 
@@ -11,14 +13,11 @@ void HotKeyCaptureKeyDown(Desktop& desktop, TCustomEdit& field, std::uint16_t ke
   if (shift & ssShift) modifiers |= kHotKeyShift;
   if (shift & ssCtrl) modifiers |= kHotKeyCtrl;
   if (shift & ssAlt) modifiers |= kHotKeyAlt;
-  std::string text =
-      HotKeyToText(desktop, static_cast<std::uint16_t>(modifiers | (key & kHotKeyCodeMask)));
-  if (key == 0x10 || key == 0x11 || key == 0x12) {
-    // A modifier key itself: show just the prefixes held so far.
-    size_t lastPlus = text.rfind('+');
-    text = lastPlus == std::string::npos ? std::string() : text.substr(0, lastPlus + 1);
-  }
-  field.SetText(text);
+  // A modifier key itself shows just the prefixes held so far.
+  const bool modifierKey = key == 0x10 || key == 0x11 || key == 0x12;
+  field.SetText(modifierKey ? HotKeyPrefixes(modifiers)
+                            : HotKeyToText(desktop, static_cast<std::uint16_t>(
+                                                        modifiers | (key & kHotKeyCodeMask))));
 }
 
 void HotKeyCaptureKeyPress(char16_t& key) {
@@ -26,8 +25,12 @@ void HotKeyCaptureKeyPress(char16_t& key) {
 }
 
 void HotKeyCaptureKeyUp(TCustomEdit& field) {
+  // Modifiers let go without a key clear the field; a key whose name ends in "+" (the
+  // keypad's plus) completes its combination like any other.
   const std::string& text = field.Text();
-  if (!text.empty() && text.back() == '+') field.SetText("");
+  std::string_view name;
+  SplitHotKeyText(text, name);
+  if (!text.empty() && name.empty()) field.SetText("");
 }
 
 void MakeHotKeyCaptureField(Desktop& desktop, TCustomEdit& field) {

@@ -1,7 +1,8 @@
 // The pager's picture: grey cells, the current one white, with several monitors each one's
-// outline in every cell, every window a yellow rectangle (lime for the one in front) with
-// the topmost drawn last, and a blue outline with the lines between the cells. Drawn into the
-// image's bitmap, which reaches the screen whole.
+// outline in every cell, every window a yellow rectangle (lime for the one in front, red for
+// one that refused to move; cloaked ones left out) with the topmost drawn last, and a blue
+// outline with the lines between the cells. Drawn into the image's bitmap, which reaches the
+// screen whole.
 #include "desktop/FormVirtualDesktop.h"
 #include "desktop/FrameGeometry.h"
 
@@ -9,6 +10,9 @@ namespace {
 
 constexpr int kInactiveTransparent = 2;       // "VirtualDesktopInactive"
 constexpr TColor kMonitorOutline = 0x800000;  // navy
+
+// A window that refused the last switch's move, drawn where it really stands.
+constexpr TColor kRefusedColor = 0x0000FF;  // red
 
 // Clears the drawing guard however the drawing ends.
 struct GuardScope {
@@ -52,7 +56,11 @@ void TFormVirtualDesktop::DrawPager() {
     // From the bottom of the Z-order up, so that the window in front is drawn last.
     for (auto it = WindowList.rbegin(); it != WindowList.rend(); ++it) {
       if (DragWindow && it->Handle == DragWindow->Handle) continue;
-      canvas.Brush = {it->Handle == LastForeground ? clLime : clYellow, TBrushStyle::Solid};
+      if (CloakedWindows.count(it->Handle)) continue;
+      const TColor fill = RefusedWindows.count(it->Handle) ? kRefusedColor
+                          : it->Handle == LastForeground   ? clLime
+                                                           : clYellow;
+      canvas.Brush = {fill, TBrushStyle::Solid};
       canvas.Rectangle(PagerRectOf(it->Bounds));
     }
   }

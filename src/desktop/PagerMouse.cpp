@@ -13,7 +13,9 @@ void TFormVirtualDesktop::ImageFrameMouseDown(TMouseButton button, int x, int y)
   DragWindow.reset();
 
   const TPoint at{x, y};
-  for (const CWindow& window : WindowList) {  // the window in front first
+  // The window in front first; a cloaked one is not drawn and cannot be picked up.
+  for (const CWindow& window : WindowList) {
+    if (CloakedWindows.count(window.Handle)) continue;
     const TRect drawn = PagerRectOf(window.Bounds);
     if (!ContainsInclusive(drawn, at)) continue;
     DragWindow = window;

@@ -114,6 +114,11 @@ void CVirtualScreen::Prepare() {
 }
 
 void CVirtualScreen::RefreshWindowList() {
+  TakeWindowList();
+  ReadCloaking();
+}
+
+void CVirtualScreen::TakeWindowList() {
   LastForeground = desktop_.GetForegroundWindow();
   EnumerateWindows(desktop_, WindowList);
   WindowHandle pager = PagerWindow();
@@ -126,20 +131,51 @@ void CVirtualScreen::RefreshWindowList() {
   }
 }
 
+void CVirtualScreen::ReadCloaking() {
+  CloakedWindows.clear();
+  for (const CWindow& window : WindowList)
+    if (desktop_.IsWindowCloaked(window.Handle)) CloakedWindows.insert(window.Handle);
+}
+
+void CVirtualScreen::NoteRefusedMoves(std::set<WindowHandle> refused) {
+  RefusedWindows = std::move(refused);
+  if (RefusedWindows.empty()) {
+    if (reportedRefused_.empty()) return;
+    reportedRefused_.clear();
+    if (OnMovesRefused) OnMovesRefused(false);
+    return;
+  }
+  if (std::includes(reportedRefused_.begin(), reportedRefused_.end(), RefusedWindows.begin(),
+                    RefusedWindows.end()))
+    return;  // told already
+  reportedRefused_.insert(RefusedWindows.begin(), RefusedWindows.end());
+  if (OnMovesRefused) OnMovesRefused(true);
+}
+
 void CVirtualScreen::SwitchToFrame(int index) {
   if (Strip() == StripNone) return;
   Prepare();
   index = ClampFrame(index, FrameCount());
+  ReadCloaking();
   if (index != CurrentFrame) {
     int frames = index - CurrentFrame;
+    std::set<WindowHandle> refused;
     // By position, not iterator: a move can reach our own windows' handlers, and the list
     // must not be invalidated under the loop.
     for (size_t i = 0; i < WindowList.size(); ++i) {
+      const WindowHandle handle = WindowList[i].Handle;
+      // The system shows it on none of its screens, or on another of its own desktops.
+      if (CloakedWindows.count(handle)) continue;
       TRect r = OffsetByFrames(WindowList[i].Bounds, FrameStep, -frames);
-      MoveWindowToFrame(WindowList[i].Handle, r, -1);
+      // One failed call and no retry. A window that has gone is not worth a word.
+      if (!MoveWindowToFrame(handle, r, -1) && desktop_.IsWindow(handle)) {
+        refused.insert(handle);  // it stands where it was
+        continue;
+      }
       if (i < WindowList.size()) WindowList[i].Bounds = r;
     }
     CurrentFrame = index;
+    NoteRefusedMoves(std::move(refused));
   }
   if (Option("VirtualDesktopInactive") == kInactiveTransparent) MakePagerOpaque();
   DrawPager();
@@ -147,7 +183,7 @@ void CVirtualScreen::SwitchToFrame(int index) {
 
 void CVirtualScreen::RefreshAndSwitchToFrame(int index) {
   if (Strip() == StripNone) return;
-  RefreshWindowList();
+  TakeWindowList();  // the switch asks about cloaking
   SwitchToFrame(index);
 }
 
@@ -181,21 +217,22 @@ bool CVirtualScreen::FitWindowsToStrip() {
   return turned;
 }
 
-void CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex) {
+bool CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex) {
   Prepare();
   parkedAxes_ |= AxesOf(Strip());
   if (desktop_.GetWindowLongA(window, win::GwlStyle) & win::WsMaximize) {
-    // A maximized window goes far away first and only then to its place; never past the
-    // coordinate limit, which a detour over wide monitors would otherwise reach.
+    // A maximized window goes far away first and only then to its place, never past the
+    // coordinate limit, which a detour over wide monitors would otherwise reach; refused
+    // once, it is not asked again.
     const int x = std::min(r.Left + kMaximizedDetour * ScreenSize.Width,
                            std::max(r.Left, kCoordinateLimit - r.Width()));
     const int y = std::min(r.Top + kMaximizedDetour * ScreenSize.Height,
                            std::max(r.Top, kCoordinateLimit - r.Height()));
-    desktop_.MoveWindow(window, x, y, r.Width(), r.Height(), true);
+    if (!desktop_.MoveWindow(window, x, y, r.Width(), r.Height(), true)) return false;
   }
   if (frameIndex >= 0)
     r = OffsetByFrames(r, FrameStep, ClampFrame(frameIndex, FrameCount()) - CurrentFrame);
-  desktop_.MoveWindow(window, r.Left, r.Top, r.Width(), r.Height(), true);
+  return desktop_.MoveWindow(window, r.Left, r.Top, r.Width(), r.Height(), true);
 }
 
 void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExplicit) {
@@ -203,7 +240,7 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
   int strip = Strip();
   if (strip == StripNone) return;
   Prepare();
-  RefreshWindowList();
+  TakeWindowList();
   TWindowPlacement placement;
   desktop_.GetWindowPlacement(window, placement);
   TRect normal = placement.NormalPosition;
@@ -215,7 +252,8 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
       if (PagerExpanded()) StartInactiveAnimation();
       if (Option("VirtualDesktopMoveActiveFrame") != 0) {
         int frame = FrameOfRestoreRect(normal, strip, ScreenRect, CurrentFrame);
-        if (frame != CurrentFrame) {
+        // A cloaked window is on none of our frames (another of the system's desktops).
+        if (frame != CurrentFrame && !desktop_.IsWindowCloaked(window)) {
           SwitchToFrame(frame);
           // The switch has just made the pager opaque again.
           if (Option("VirtualDesktopInactive") == kInactiveTransparent) StartInactiveAnimation();
@@ -301,6 +339,8 @@ bool CVirtualScreen::FollowDisplayChange() {
     // A minimized window stands at the system's icon place; its restore rectangle comes
     // onto the screen when it is activated.
     if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
+    // Shown on none of our frames (another of the system's desktops): left alone.
+    if (CloakedWindows.count(window.Handle)) continue;
     const int away = FramesAway(window.Bounds, strip, oldScreen);
     const int frame = oldCurrent + away;
     if (away == 0) {

@@ -1,8 +1,10 @@
 #pragma once
 // The model of the virtual screens: frames the size of the screen (the rectangle around
 // every monitor) in a strip, the current one on the real monitors, the others holding
-// windows parked at whole multiples of the screen size outside it. The pager derives from it and
-// supplies the hooks at the end.
+// windows parked at whole multiples of the screen size outside it. The pager derives from it
+// and supplies the hooks at the end.
+#include <functional>
+#include <set>
 #include <vector>
 
 #include "general/Window.h"
@@ -30,6 +32,15 @@ class CVirtualScreen {
   CWindowList WindowList;
   WindowHandle LastForeground = 0;
   int LastNoticeType = 0;
+  // Listed windows the system keeps out of sight (cloaked) as last asked: frame switches
+  // leave them where they are and the pager neither draws them nor lets them be picked up.
+  std::set<WindowHandle> CloakedWindows;
+  // Listed windows whose move the last switch made was refused: they stay where they are
+  // and the pager draws them marked.
+  std::set<WindowHandle> RefusedWindows;
+  // A switch met windows that refused to move, some not told of before (true), or moved
+  // every window again after such a report (false).
+  std::function<void(bool refused)> OnMovesRefused;
 
   // Declares the screen as found to be frame `index` (clamped); moves nothing.
   void StartAtFrame(int index);
@@ -52,8 +63,8 @@ class CVirtualScreen {
   // enumeration (by the user or by their programs) go from where they are now.
   void RefreshAndSwitchToFrame(int index);
   // Moves the window to `r` (screen coordinates) on frame `frameIndex` (clamped), or on the
-  // screen for -1.
-  void MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex);
+  // screen for -1. False when the window was not moved (gone, or the move was refused).
+  bool MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex);
   // A window became active (or was minimized, restored, destroyed: notice types 1 and 4).
   void NotifyActivation(int type, WindowHandle window, bool isExplicit);
   // Puts the window's restore rectangle onto the screen.
@@ -97,6 +108,12 @@ class CVirtualScreen {
   bool OnAnyMonitor(TRect r) const;
   // `r` moved within the primary monitor's work area (the one whose corner is (0, 0)).
   TRect OnPrimary(TRect r) const;
+  // The enumeration alone, for callers that ask about cloaking themselves.
+  void TakeWindowList();
+  // Asks once for every listed window whether it is cloaked.
+  void ReadCloaking();
+  // After a switch: remembers the windows that refused and tells of new ones once.
+  void NoteRefusedMoves(std::set<WindowHandle> refused);
 
   CCustomOption& options_;
   // Axes along which windows have been moved off the screen since start; they are folded
@@ -105,4 +122,6 @@ class CVirtualScreen {
   // The strip and the number of frames the windows were last arranged for.
   int arrangedStrip_ = 0;
   int arrangedCount_ = 1;
+  // Refused windows told of since the last switch that moved every window.
+  std::set<WindowHandle> reportedRefused_;
 };

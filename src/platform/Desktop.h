@@ -76,6 +76,10 @@ constexpr unsigned ModAlt = 1;
 constexpr unsigned ModControl = 2;
 constexpr unsigned ModShift = 4;
 constexpr unsigned NormIgnoreCase = 1;
+constexpr unsigned MapVkVkToVsc = 0;
+constexpr unsigned MapVkVscToVk = 1;
+constexpr unsigned MapVkVkToVscEx = 4;  // with the 0xE0 prefix of an extended key
+constexpr long KeyNameExtended = 1L << 24;
 constexpr int CstrEqual = 2;
 // ShowWindow commands (also GetWindowPlacement's showCmd).
 constexpr int SwHide = 0;
@@ -147,10 +151,16 @@ class Desktop {
   virtual bool GetWindowRect(WindowHandle window, TRect& rect) = 0;
   virtual bool GetWindowPlacement(WindowHandle window, TWindowPlacement& placement) = 0;
   virtual bool SetWindowPlacement(WindowHandle window, const TWindowPlacement& placement) = 0;
+  // Both are false when the window was not moved: it has gone, or the system refused the
+  // move (a window of a higher privilege level than this program's).
   virtual bool MoveWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) = 0;
   virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                             int cy, unsigned flags) = 0;
+  // DwmGetWindowAttribute(DWMWA_CLOAKED): the system keeps the window out of sight while it
+  // stays visible to its program (a window of another of the system's own desktops, a
+  // suspended store application). False where the call is missing or fails (Windows 7, Wine).
+  virtual bool IsWindowCloaked(WindowHandle window) = 0;
   // Returns whether the window was visible before.
   virtual bool ShowWindow(WindowHandle window, int command) = 0;
   virtual bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey,
@@ -220,8 +230,10 @@ class Desktop {
   // Global hot keys; `modifiers` are MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4.
   virtual bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) = 0;
   virtual bool UnregisterHotKey(WindowHandle window, int id) = 0;
-  // Key names of the keyboard layout: the scan code of a virtual key (map type 0), and
-  // the name of a scan code given as GetKeyNameText's lParam ("" when it has none).
+  // Key names of the keyboard layout: the scan code of a virtual key (map type 0, or 4 for
+  // one with the 0xE0 prefix of an extended key), the virtual key of a scan code (map type
+  // 1), and the name of a scan code given as GetKeyNameText's lParam, bit 24 for an
+  // extended key ("" when it has none).
   virtual unsigned MapVirtualKeyA(unsigned code, unsigned mapType) = 0;
   virtual std::string GetKeyNameTextA(long lParam) = 0;
   // Compares two texts in the user's locale; returns CSTR_LESS_THAN 1, CSTR_EQUAL 2 or

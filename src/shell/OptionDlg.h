@@ -33,6 +33,9 @@ class TOptionDlg : public TForm {
   // Ends the program: everything the resident work started is undone first. While the
   // dialog is open it closes as with Cancel, and the program ends after that.
   void MenuItemExitClick(TComponent& sender);
+  // The tray icon's tip tells that a switch of virtual screens could not move some windows
+  // (true), or is the program's name alone again (false).
+  void ShowMovesRefused(bool refused);
 
   // The grids of the two lists and their menu.
   void DrawGridCommandDrawCell(TComponent& sender, int col, int row, const TRect& rect,

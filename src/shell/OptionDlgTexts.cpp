@@ -56,4 +56,6 @@ const char* const MenuSaveSize = "位置とサイズを保存(&S)";
 const char* const MenuFixed = "位置の固定(&F)";
 const char* const MenuAbout = "バージョン情報(&A)";
 const char* const MenuExit = "終了(&X)";
+
+const char* const TipMovesRefused = "移動できないウィンドウがありました";
 }  // namespace texts::option

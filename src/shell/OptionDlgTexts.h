@@ -56,4 +56,7 @@ extern const char* const MenuSaveSize;
 extern const char* const MenuFixed;
 extern const char* const MenuAbout;
 extern const char* const MenuExit;
+// The tray icon's tip, below the program's name, after a switch of virtual screens left
+// windows behind.
+extern const char* const TipMovesRefused;
 }  // namespace texts::option

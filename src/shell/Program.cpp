@@ -52,5 +52,8 @@ void Program::CreateForms() {
   OptionSettings.LargestFrameCount = [pager = FormVirtualDesktop.get()](int strip) {
     return pager->AllowedFrameCount(strip);
   };
+  FormVirtualDesktop->OnMovesRefused = [this](bool refused) {
+    OptionDlg->ShowMovesRefused(refused);
+  };
   AboutBox = std::make_unique<TAboutBox>(Application, VersionInfo);
 }

@@ -22,16 +22,16 @@ void TOptionDlg::MenuItemOptionClick(TComponent&) {
   }
   COption& settings = program_.OptionSettings;
   CCommandOption& commands = program_.CommandSettings;
+  // No hot key may fire while new ones are captured or the command list is edited; the
+  // count is the one registered, before the file is read again.
+  UnregisterAllHotKeys(program_.Platform, commands, Handle());
+  program_.Platform.EndHook();
   // The dialog shows what the file holds, with both lists read again; a file deleted
   // meanwhile is first written again from memory, so that the lists are not read as empty.
   settings.RewriteIfDeleted();
   settings.Load();
   ShowRowCount(*DrawGridCommand);
   ShowRowCount(*DrawGridWatching);
-  // No hot key may fire while new ones are captured or the command list is edited; the
-  // count is the one before editing.
-  UnregisterAllHotKeys(program_.Platform, commands, Handle());
-  program_.Platform.EndHook();
 
   if (ShowModal() != mrOk) {
     // Cancel throws away every change made to the lists in the grids.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "commands/HotKey.h"
 #include "commands/HotKeyCapture.h"
+#include "commands/HotKeyRegistration.h"
 #include "platform/sim/SimDesktop.h"
 #include "toolkit/Forms.h"
 #include "toolkit/headless/HeadlessBackend.h"
@@ -42,12 +45,30 @@ TEST_F(HotKeyTest, TextsWithoutAKeyAreNoHotKey) {
   EXPECT_EQ(Text(0x4007), "") << "a code without a name formats as nothing, prefixes too";
 }
 
-TEST_F(HotKeyTest, SharedNamesParseToTheLowestCode) {
-  EXPECT_EQ(Text(0x4065), "Ctrl+5");
-  EXPECT_EQ(Value("Ctrl+5"), 0x4035);
-  // The layout names the keypad's divide key and the slash key alike.
-  EXPECT_EQ(Text(0xBF), "/");
-  EXPECT_EQ(Value("/"), 0x6F);
+TEST_F(HotKeyTest, StoredTextsKeepTheirKeyAndSharedNamesReadAsTheMainKeyboardKey) {
+  struct Case {
+    const char* text;
+    std::uint16_t value;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"Ctrl+5", 0x4035},            // also the keypad's 5 until it had a name of its own
+           {"Ctrl+/", 0x40BF},            // the keypad's divide key had the same name
+           {"Ctrl+Num /", 0x406F},        //
+           {"Ctrl+Keypad 5", 0x4065},     //
+           {"Ctrl+Num 5", 0x400C},        // the keypad's 5 with Num Lock off
+           {"Ctrl+Alt+\\", 0xC0DC},       //
+           {"alt+ctrl+num del", 0xC06E},  // the layout's names compare without case
+           {"Shift+pause", 0x2013},       // Num Lock shares its scan code
+           {"Shift+Num Lock", 0x2090},    //
+           {"^^", 0},                     // "^" alone is Ctrl, not a key
+       })
+    EXPECT_EQ(Value(c.text), c.value) << c.text;
+  // Wine gives the divide key no extended scan code and leaves the Windows keys unnamed.
+  desktop.KeyboardLayout[0x6F] = {0x35, "/"};
+  desktop.KeyboardLayout[0x5B].second = "";
+  EXPECT_EQ(Text(0x406F), "Ctrl+Keypad /");
+  EXPECT_EQ(Value("Ctrl+/"), 0x40BF);
+  EXPECT_EQ(Text(0x405B), "Ctrl+Key (5B)");
 }
 
 TEST_F(HotKeyTest, EveryProducedTextParsesBackToAKeyOfTheSameText) {
@@ -60,6 +81,49 @@ TEST_F(HotKeyTest, EveryProducedTextParsesBackToAKeyOfTheSameText) {
       EXPECT_EQ(parsed & 0xE000, modifiers) << text;
       EXPECT_EQ(Text(parsed), text) << "code " << code;
     }
+  }
+}
+
+// Every key of both layouts, captured in a field with modifiers held, registers as exactly
+// that key: keys the layout names alike, the keypad's plus and digits, the keys that only
+// the Japanese keyboard has, its "^" key.
+TEST_F(HotKeyTest, EveryCapturedKeyOfTheUsAndJapaneseLayoutsRegistersAsItself) {
+  HeadlessBackend backend;
+  TApplication app{backend};
+  TForm form{app, "CommandDlg"};
+  auto* field = Create<TLabeledEdit>(&form, "LabeledEditHotKey");
+  MakeHotKeyCaptureField(desktop, *field);
+  constexpr WindowHandle kWindow = 0x20010;
+  const std::pair<TShiftState, unsigned> kHeld[] = {
+      {ssCtrl | ssAlt, 0x11}, {ssShift | ssCtrl, 0x10}, {ssShift | ssCtrl | ssAlt, 0x12}};
+  for (auto layout : {SimUsKeyboardLayout(), SimJapaneseKeyboardLayout()}) {
+    desktop.KeyboardLayout = layout;
+    std::set<unsigned> keys;
+    for (const auto& [code, key] : layout) keys.insert(code);
+    for (unsigned code = 0x08; code <= 0xFF; ++code)
+      if (!KeyName(desktop, code).empty()) keys.insert(code);
+    for (unsigned code : {0x10u, 0x11u, 0x12u}) keys.erase(code);  // captured as modifiers
+    int id = 0;
+    for (unsigned code : keys) {
+      const auto [shift, modifierKey] = kHeld[id % 3];
+      std::uint16_t key = static_cast<std::uint16_t>(modifierKey);
+      field->OnKeyDown(*field, key, shift);
+      key = static_cast<std::uint16_t>(code);
+      field->OnKeyDown(*field, key, shift);
+      field->OnKeyUp(*field, key, shift);
+      key = static_cast<std::uint16_t>(modifierKey);
+      field->OnKeyUp(*field, key, 0);
+      const std::string text = field->Text();
+      RegisterOneHotKey(desktop, kWindow, id, text);
+      const unsigned modifiers =
+          (shift & ssShift ? 4u : 0u) | (shift & ssCtrl ? 2u : 0u) | (shift & ssAlt ? 1u : 0u);
+      const SimHotKey* held = desktop.System->HotKeyFor(modifiers, code);
+      EXPECT_TRUE(held && held->Id == id)
+          << "key 0x" << std::hex << code << " captured as \"" << text << "\"";
+      ++id;
+    }
+    EXPECT_GT(id, 100);
+    desktop.System->HotKeys.clear();
   }
 }
 

@@ -9,6 +9,7 @@ const char* const MenuSaveSize = "位置とサイズを保存(&S)";
 const char* const MenuFixed = "位置の固定(&F)";
 const char* const MenuAbout = "バージョン情報(&A)";
 const char* const MenuExit = "終了(&X)";
+const char* const TipMovesRefused = "移動できないウィンドウがありました";
 const char* const AddCaption = "追加";
 const char* const EditCaption = "編集";
 const char* const Tabs[5] = {"全般", "仮想画面", "仮装画面の移動", "ショートカット", "監視"};

@@ -10,6 +10,7 @@ extern const char* const MenuSaveSize;
 extern const char* const MenuFixed;
 extern const char* const MenuAbout;
 extern const char* const MenuExit;
+extern const char* const TipMovesRefused;
 extern const char* const AddCaption;
 extern const char* const EditCaption;
 extern const char* const Tabs[5];

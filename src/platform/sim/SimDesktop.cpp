@@ -117,18 +117,6 @@ const SimHotKey* SimSystem::HotKeyFor(unsigned modifiers, unsigned key) const {
   return nullptr;
 }
 
-std::map<unsigned, std::pair<unsigned, std::string>> SimUsKeyboardLayout() {
-  return {
-      {0x10, {0x2A, "Shift"}}, {0x11, {0x1D, "Ctrl"}},      {0x12, {0x38, "Alt"}},
-      {0x13, {0x45, "Pause"}}, {0x14, {0x3A, "Caps Lock"}}, {0x6A, {0x37, "Num *"}},
-      {0x6B, {0x4E, "Num +"}}, {0x6D, {0x4A, "Num -"}},     {0x6E, {0x53, "Num Del"}},
-      {0x6F, {0x35, "/"}},     {0xBA, {0x27, ";"}},         {0xBB, {0x0D, "="}},
-      {0xBC, {0x33, ","}},     {0xBD, {0x0C, "-"}},         {0xBE, {0x34, "."}},
-      {0xBF, {0x35, "/"}},     {0xC0, {0x29, "`"}},         {0xDB, {0x1A, "["}},
-      {0xDC, {0x2B, "\\"}},    {0xDD, {0x1B, "]"}},         {0xDE, {0x28, "'"}},
-  };
-}
-
 bool SimDesktop::RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) {
   Log("RegisterHotKey(" + std::to_string(window) + "," + std::to_string(id) + "," +
       std::to_string(modifiers) + "," + std::to_string(key) + ")");
@@ -151,15 +139,28 @@ bool SimDesktop::UnregisterHotKey(WindowHandle window, int id) {
 }
 
 unsigned SimDesktop::MapVirtualKeyA(unsigned code, unsigned mapType) {
-  if (mapType != 0) return 0;
+  if (mapType == win::MapVkVscToVk) {
+    // The first key with that scan code and no 0xE0 prefix.
+    for (const auto& [vk, key] : KeyboardLayout)
+      if (key.first == code) return vk;
+    return 0;
+  }
+  if (mapType != win::MapVkVkToVsc && mapType != win::MapVkVkToVscEx) return 0;
   auto it = KeyboardLayout.find(code);
-  return it == KeyboardLayout.end() ? 0 : it->second.first;
+  if (it == KeyboardLayout.end()) return 0;
+  return mapType == win::MapVkVkToVscEx ? it->second.first : it->second.first & 0xFF;
 }
 
 std::string SimDesktop::GetKeyNameTextA(long lParam) {
-  unsigned scanCode = (static_cast<unsigned long>(lParam) >> 16) & 0x1FF;
+  const auto bits = static_cast<unsigned long>(lParam);
+  const unsigned scanCode = (bits >> 16) & 0xFF;
+  const unsigned wanted = bits & win::KeyNameExtended ? 0xE000 | scanCode : scanCode;
+  // The key with exactly that scan code, else the one with the same code and the other
+  // extendedness, as Windows names the extended arrows after the keypad's.
   for (const auto& [vk, key] : KeyboardLayout)
-    if (key.first == scanCode) return key.second;
+    if (key.first == wanted) return key.second;
+  for (const auto& [vk, key] : KeyboardLayout)
+    if ((key.first & 0xFF) == scanCode) return key.second;
   return {};
 }
 

@@ -26,9 +26,11 @@ struct SimSystem {
   const SimHotKey* HotKeyFor(unsigned modifiers, unsigned key) const;
 };
 
-// A keyboard layout: virtual key -> (scan code, key name). Names may be shared by
-// several keys, as "/" is by the slash key and the keypad's divide key.
+// A keyboard layout: virtual key -> (scan code, with the 0xE0 prefix of an extended key;
+// key name). Several keys may share a scan code and its name, as the keypad's digits do
+// with the keys the keypad sends while Num Lock is off.
 std::map<unsigned, std::pair<unsigned, std::string>> SimUsKeyboardLayout();
+std::map<unsigned, std::pair<unsigned, std::string>> SimJapaneseKeyboardLayout();
 
 // One top-level window. Minimized and maximized are the WS_MINIMIZE and WS_MAXIMIZE bits
 // of Style, as the program reads them.
@@ -49,6 +51,11 @@ struct SimWindow {
   unsigned LayeredFlags = 0;
   unsigned ThreadId = 1;
   unsigned ProcessId = 1;
+  // The system keeps it out of sight (DWM cloaking); moves still reach it.
+  bool Cloaked = false;
+  // MoveWindow and SetWindowPos fail on it and leave it where it is (a window of a higher
+  // privilege level).
+  bool RefusesMoves = false;
 };
 
 class SimDesktop : public Desktop {
@@ -67,6 +74,9 @@ class SimDesktop : public Desktop {
   bool HookStarted = false;
   WindowHandle HookTarget = 0;
   int HookSnappingKey = 0;
+  // How often IsWindowCloaked was asked about each window. Counted here rather than logged
+  // in Calls: a question asked of every window at every switch would bury the moves there.
+  std::map<WindowHandle, int> CloakQueries;
   // Where ClipCursor keeps the pointer; empty while it is free.
   std::optional<TRect> CursorClip;
 
@@ -152,6 +162,7 @@ class SimDesktop : public Desktop {
   bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
+  bool IsWindowCloaked(WindowHandle window) override;
   bool ShowWindow(WindowHandle window, int command) override;
   bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey, std::uint8_t alpha,
                                   unsigned flags) override;

@@ -179,7 +179,7 @@ bool SimDesktop::MoveWindow(WindowHandle window, int x, int y, int width, int he
                             bool repaint) {
   Log(Call("MoveWindow", window, x, y, width, height, repaint ? 1 : 0));
   SimWindow* w = Find(window);
-  if (!w) return false;
+  if (!w || w->RefusesMoves) return false;
   w->Rect = {x, y, x + width, y + height};
   // The restore rectangle stays; the iconic or maximized position follows the move.
   if (IsMinimized(*w)) w->MinPosition = {x, y};
@@ -191,7 +191,7 @@ bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int
                               int cy, unsigned flags) {
   Log(Call("SetWindowPos", window, Signed(insertAfter), x, y, cx, cy, flags));
   SimWindow* w = Find(window);
-  if (!w) return false;
+  if (!w || w->RefusesMoves) return false;
   TRect r = w->Rect;
   if (!(flags & win::SwpNoMove)) r = {x, y, x + r.Width(), y + r.Height()};
   if (!(flags & win::SwpNoSize)) r = {r.Left, r.Top, r.Left + cx, r.Top + cy};
@@ -214,6 +214,12 @@ bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int
     ZOrder.insert(after + 1, window);
   }
   return true;
+}
+
+bool SimDesktop::IsWindowCloaked(WindowHandle window) {
+  ++CloakQueries[window];
+  const SimWindow* w = Find(window);
+  return w && w->Cloaked;
 }
 
 bool SimDesktop::ShowWindow(WindowHandle window, int command) {

@@ -41,6 +41,7 @@ class Win32Desktop : public Desktop {
   bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
+  bool IsWindowCloaked(WindowHandle window) override;
   bool ShowWindow(WindowHandle window, int command) override;
   bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey, std::uint8_t alpha,
                                   unsigned flags) override;

@@ -1,6 +1,8 @@
 // Win32Desktop's window calls: thin wrappers, texts through code page 932.
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/Cp932.h"
 #include "platform/win32/Responsive.h"
 #include "platform/win32/Win32Desktop.h"
@@ -33,6 +35,24 @@ std::string ToAnsiLimited(const wchar_t* text, int length, int maxCount) {
   std::string bytes = WideToCp932(std::wstring(text, static_cast<size_t>(length)));
   return std::string(CutShiftJis(bytes, static_cast<size_t>(maxCount - 1)));
 }
+
+// DwmGetWindowAttribute, taken from the system's dwmapi.dll at the first use; null where the
+// system has no such call.
+using DwmGetWindowAttributeProc = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+
+DwmGetWindowAttributeProc LoadDwmGetWindowAttribute() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  // By its full path: a dwmapi.dll beside the program must not be loaded instead.
+  HMODULE dwm = ::LoadLibraryW((std::wstring(folder, length) + L"\\dwmapi.dll").c_str());
+  if (!dwm) return nullptr;
+  // Through a function type without arguments, which the compiler lets convert to any other.
+  return reinterpret_cast<DwmGetWindowAttributeProc>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(dwm, "DwmGetWindowAttribute")));
+}
+
+constexpr DWORD kDwmwaCloaked = 14;
 
 }  // namespace
 
@@ -140,6 +160,13 @@ bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, i
     postedMoves_.Posted(window, {x, y, x + width, y + height});
   }
   return true;
+}
+
+bool Win32Desktop::IsWindowCloaked(WindowHandle window) {
+  static const DwmGetWindowAttributeProc get = LoadDwmGetWindowAttribute();
+  if (!get) return false;
+  DWORD cloaked = 0;
+  return SUCCEEDED(get(ToHwnd(window), kDwmwaCloaked, &cloaked, sizeof cloaked)) && cloaked != 0;
 }
 
 bool Win32Desktop::ShowWindow(WindowHandle window, int command) {

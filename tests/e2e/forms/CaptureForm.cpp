@@ -5,7 +5,8 @@
 // Every change of the field's text rewrites <file> (default: twcaptureform.txt beside the
 // executable) with the text alone and appends "text=<text>" to <file>.log; when the form
 // closes (Enter presses its OK button) the log gets "closed result=<modal result>
-// text=<text>". Texts are the field's code page 932 bytes.
+// text=<text>". Every key down also appends "down=<key code> value=<the text parsed back,
+// as its registration takes it> text=<text>". Texts are the field's code page 932 bytes.
 // clang-format off
 #include "toolkit/win32/Win32Backend.h"  // first: it orders the portable and Windows headers
 // clang-format on
@@ -13,6 +14,7 @@
 
 #include <string>
 
+#include "commands/HotKey.h"
 #include "commands/HotKeyCapture.h"
 #include "platform/win32/Win32Desktop.h"
 #include "toolkit/Layout.h"
@@ -70,6 +72,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     field->SetLabelCaption("Hot key");
     field->TabStop = true;
     MakeHotKeyCaptureField(desktop, *field);
+    auto capture = field->OnKeyDown;
+    field->OnKeyDown = [&, capture](TComponent& sender, std::uint16_t& key, TShiftState shift) {
+      capture(sender, key, shift);
+      static constexpr char kDigits[] = "0123456789abcdef";
+      auto hex = [](unsigned value) {
+        std::string text;
+        do text.insert(text.begin(), kDigits[value & 0xF]);
+        while (value >>= 4);
+        return "0x" + text;
+      };
+      WriteFileBytes(log,
+                     "down=" + hex(key) + " value=" + hex(TextToHotKey(desktop, field->Text())) +
+                         " text=" + field->Text() + "\n",
+                     true);
+    };
     // As in the options dialog: entering the field must not select what it shows.
     field->AutoSelect = false;
     field->OnChange = [&](TComponent&) {
