@@ -3,9 +3,11 @@
 // the logged window calls a switch makes per window. Every tenth window is maximized and
 // so is moved twice.
 // Beside it, the floor a switch cannot go below: the same windows moved by one SetWindowPos
-// each, with nothing else done.
+// each, with nothing else done; and the same switch of 200 windows on three monitors against
+// one, as a ratio.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -23,7 +25,8 @@ struct FramesFixture {
   std::unique_ptr<Program> program;
   std::vector<WindowHandle> handles;
 
-  explicit FramesFixture(int windows) {
+  explicit FramesFixture(int windows, std::vector<TMonitor> monitors = {}) {
+    desktop.SetMonitors(std::move(monitors));
     program = std::make_unique<Program>(desktop, backend);
     program->CreateForms();
     program->OptionSettings.Initialize();
@@ -106,5 +109,47 @@ BENCHMARK(MoveEachWindow)
     ->Arg(1000)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
+
+// A switch there and back of 200 windows on one monitor and on three (one left of the
+// primary, one standing right of it, windows spread over all three), timed in turn; the
+// time reported is the three monitors'. "three_vs_one" is their ratio.
+void SwitchOnThreeMonitorsVsOne(benchmark::State& state) {
+  constexpr int kWindows = 200;
+  FramesFixture one(kWindows);
+  FramesFixture three(kWindows, {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
+                                 {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}},
+                                 {{1920, -200, 3120, 1720}, {1920, -200, 3120, 1680}}});
+  // Spread over the three monitors' width.
+  for (size_t i = 0; i < three.handles.size(); ++i) {
+    TRect& r = three.desktop.Windows[three.handles[i]].Rect;
+    const int left = -1280 + static_cast<int>(i * 4100 / three.handles.size());
+    r = {left, r.Top, left + r.Width(), r.Bottom};
+  }
+  three.program->FormVirtualDesktop->RefreshWindowList();
+  const TRect first = three.desktop.Windows[three.handles[1]].Rect;
+
+  using Clock = std::chrono::steady_clock;
+  Clock::duration oneTime{}, threeTime{};
+  auto timed = [](FramesFixture& fixture, int frame) {
+    fixture.desktop.Calls.clear();
+    const auto start = Clock::now();
+    fixture.program->FormVirtualDesktop->RefreshAndSwitchToFrame(frame);
+    return Clock::now() - start;
+  };
+  int frame = 0;
+  for (auto _ : state) {
+    frame = 1 - frame;
+    oneTime += timed(one, frame);
+    const Clock::duration t = timed(three, frame);
+    threeTime += t;
+    state.SetIterationTime(std::chrono::duration<double>(t).count());
+  }
+  // The step is the height around all three monitors, 1920.
+  if (three.desktop.Windows[three.handles[1]].Rect.Top != first.Top - (frame == 1 ? 1920 : 0))
+    state.SkipWithError("the switches did not move the windows by the three monitors' height");
+  state.counters["three_vs_one"] = std::chrono::duration<double>(threeTime).count() /
+                                   std::chrono::duration<double>(oneTime).count();
+}
+BENCHMARK(SwitchOnThreeMonitorsVsOne)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace

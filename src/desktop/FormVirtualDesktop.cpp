@@ -83,15 +83,18 @@ int TFormVirtualDesktop::Setting(const char* key) const {
 void TFormVirtualDesktop::LoadPlacement() {
   CPagerPlacement placement{Left(), Top(), Width(), Height()};
   LoadPagerPlacement(settingsPath_, placement);
-  TRect bounds{placement.Left, placement.Top, placement.Left + placement.Width,
-               placement.Top + placement.Height};
+  PlaceOnMonitors({placement.Left, placement.Top, placement.Left + placement.Width,
+                   placement.Top + placement.Height});
+  FullBounds = Bounds();
+}
+
+void TFormVirtualDesktop::PlaceOnMonitors(TRect bounds) {
   // Without a caption or a task-bar button, a pager off every monitor could not be reached.
   const TRect monitors = MonitorsRect();
   if (bounds.Right <= monitors.Left || bounds.Left >= monitors.Right ||
       bounds.Bottom <= monitors.Top || bounds.Top >= monitors.Bottom)
     bounds = KeptWithin(bounds, monitors);
   SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-  FullBounds = Bounds();
 }
 
 bool TFormVirtualDesktop::SavePlacement() {
@@ -138,6 +141,16 @@ void TFormVirtualDesktop::FollowOptions() {
     // Shrunk across the old strip, it would stay so: only the new axis is restored.
     SetBounds(FullBounds.Left, FullBounds.Top, FullBounds.Width(), FullBounds.Height());
     shrunk_ = false;
+  }
+  DrawPager();
+}
+
+void TFormVirtualDesktop::DisplayChanged() {
+  if (FollowDisplayChange()) {
+    // The bitmap stays as large as the screen, which the pager may now be as large as.
+    ImageFrame->SetBitmapSize(ScreenSize.Width, ScreenSize.Height);
+    // A pager left on a monitor that has gone would be out of reach.
+    PlaceOnMonitors(Bounds());
   }
   DrawPager();
 }
@@ -220,7 +233,11 @@ void TFormVirtualDesktop::MakePagerOpaque() {
 }
 
 CPagerScale TFormVirtualDesktop::Scale() const {
-  return {ScreenSize, CellSize, {ClientWidth(), ClientHeight()}, Setting("VirtualDesktopCount")};
+  return {ScreenSize,
+          CellSize,
+          {ClientWidth(), ClientHeight()},
+          Setting("VirtualDesktopCount"),
+          {ScreenRect.Left, ScreenRect.Top}};
 }
 
 TRect TFormVirtualDesktop::VirtualToPager(const TRect& r) const {

@@ -49,6 +49,9 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
   // After the options dialog: windows stranded by a changed strip come within reach, a
   // pager shrunk across the old strip comes back whole, and the pager is redrawn.
   void FollowOptions();
+  // WM_DISPLAYCHANGE: the model follows the new monitors and the pager redraws in the new
+  // shape, back onto a monitor if it was left off every one.
+  void DisplayChanged();
   // A window became active: shrinks or fades the pager as when the application loses
   // activation, unless the window in front is one of this program's own.
   void StartInactiveAnimation() override;
@@ -90,6 +93,8 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
   CPagerScale Scale() const;
   // A window's rectangle in the pager, from its bounds in screen coordinates.
   TRect PagerRectOf(const TRect& bounds) const;
+  // Puts the pager at `bounds`, moved onto the monitors when it lies off every one.
+  void PlaceOnMonitors(TRect bounds);
   // The image covers the client area.
   void AlignImage();
   // Width and left (vertical strip) or height and top (horizontal) as when expanded.

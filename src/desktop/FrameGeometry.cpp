@@ -1,6 +1,7 @@
 #include "desktop/FrameGeometry.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -26,6 +27,11 @@ bool Overlaps(TRect a, TRect b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
 
+// The screen's length along the strip; 0 without one.
+int StripLength(int strip, TRect screen) {
+  return strip == StripVertical ? screen.Height() : strip == StripHorizontal ? screen.Width() : 0;
+}
+
 // Floor of a / b for b > 0.
 long long FloorDiv(long long a, long long b) {
   long long q = a / b;
@@ -44,6 +50,42 @@ TPoint FrameStepFor(int strip, TSize screen) {
   return {0, 0};
 }
 
+TRect MonitorsUnion(const std::vector<TMonitor>& monitors) {
+  if (monitors.empty()) return {};
+  TRect all = monitors.front().Bounds;
+  for (const TMonitor& monitor : monitors) {
+    all.Left = std::min(all.Left, monitor.Bounds.Left);
+    all.Top = std::min(all.Top, monitor.Bounds.Top);
+    all.Right = std::max(all.Right, monitor.Bounds.Right);
+    all.Bottom = std::max(all.Bottom, monitor.Bounds.Bottom);
+  }
+  return all;
+}
+
+int LargestFrameCount(int strip, TRect screen) {
+  const int size = StripLength(strip, screen);
+  if (size <= 0) return std::numeric_limits<int>::max();
+  const long long low = strip == StripVertical ? screen.Top : screen.Left;
+  const long long high = strip == StripVertical ? screen.Bottom : screen.Right;
+  // With the first frame current the last one lies count - 1 steps beyond the screen, and
+  // the other way round: both sides must stay within the limit.
+  const long long room = std::min(kCoordinateLimit + low, kCoordinateLimit - high);
+  if (room < 0) return 1;
+  return static_cast<int>(std::min<long long>(room / size + 1, std::numeric_limits<int>::max()));
+}
+
+TRect Reparked(TRect r, int away, int newAway, int strip, TRect oldScreen, TRect newScreen) {
+  const TPoint oldStep = FrameStepFor(strip, {oldScreen.Width(), oldScreen.Height()});
+  const TPoint newStep = FrameStepFor(strip, {newScreen.Width(), newScreen.Height()});
+  const TRect onScreen = OffsetByFrames(r, oldStep, -away);
+  const int width = std::min(onScreen.Width(), newScreen.Width());
+  const int height = std::min(onScreen.Height(), newScreen.Height());
+  const int left = newScreen.Left + onScreen.Left - oldScreen.Left;
+  const int top = newScreen.Top + onScreen.Top - oldScreen.Top;
+  const TRect kept = KeptWithin({left, top, left + width, top + height}, newScreen);
+  return OffsetByFrames(kept, newStep, newAway);
+}
+
 int ClampFrame(int index, int count) {
   return std::min(std::max(index, 0), std::max(count, 1) - 1);
 }
@@ -53,24 +95,26 @@ TRect OffsetByFrames(TRect r, TPoint step, int times) {
           r.Bottom + step.Y * times};
 }
 
-int FrameOfRestoreRect(TRect normal, int strip, TSize screen, int current) {
+int FrameOfRestoreRect(TRect normal, int strip, TRect screen, int current) {
   // Only the coordinate along the strip counts: a window flush with the screen's top-left
-  // corner has its invisible border, and so its left or top, a few pixels below 0.
-  if (strip == StripVertical && screen.Height > 0) {
-    const int top = normal.Top < 0 ? normal.Top - screen.Height : normal.Top;
-    return current + top / screen.Height;
+  // corner has its invisible border, and so its left or top, a few pixels before it.
+  if (strip == StripVertical && screen.Height() > 0) {
+    const int offset = normal.Top - screen.Top;
+    const int top = offset < 0 ? offset - screen.Height() : offset;
+    return current + top / screen.Height();
   }
-  if (strip == StripHorizontal && screen.Width > 0) {
-    const int left = normal.Left < 0 ? normal.Left - screen.Width : normal.Left;
-    return current + left / screen.Width;
+  if (strip == StripHorizontal && screen.Width() > 0) {
+    const int offset = normal.Left - screen.Left;
+    const int left = offset < 0 ? offset - screen.Width() : offset;
+    return current + left / screen.Width();
   }
   return current;
 }
 
-TRect PulledIntoScreen(TRect normal, TSize screen, TAxes axes) {
+TRect PulledIntoScreen(TRect normal, TRect screen, TAxes axes) {
   TRect r = normal;
-  r.Left = FoldOnto(r.Left, screen.Width);
-  r.Top = FoldOnto(r.Top, screen.Height);
+  r.Left = screen.Left + FoldOnto(r.Left - screen.Left, screen.Width());
+  r.Top = screen.Top + FoldOnto(r.Top - screen.Top, screen.Height());
   r.Right = r.Left + normal.Width();
   r.Bottom = r.Top + normal.Height();
   if (!(axes & AxisX)) {
@@ -84,19 +128,18 @@ TRect PulledIntoScreen(TRect normal, TSize screen, TAxes axes) {
   return r;
 }
 
-TRect NearestScreenPosition(TRect r, TSize screen, TAxes axes) {
-  int dx = axes & AxisX ? NearestMultiple(r.Left, screen.Width) : 0;
-  int dy = axes & AxisY ? NearestMultiple(r.Top, screen.Height) : 0;
+TRect NearestScreenPosition(TRect r, TRect screen, TAxes axes) {
+  int dx = axes & AxisX ? NearestMultiple(r.Left - screen.Left, screen.Width()) : 0;
+  int dy = axes & AxisY ? NearestMultiple(r.Top - screen.Top, screen.Height()) : 0;
   return {r.Left - dx, r.Top - dy, r.Right - dx, r.Bottom - dy};
 }
 
-int FramesAway(TRect r, int strip, TSize screen) {
-  const int size = strip == StripVertical     ? screen.Height
-                   : strip == StripHorizontal ? screen.Width
-                                              : 0;
+int FramesAway(TRect r, int strip, TRect screen) {
+  const int size = StripLength(strip, screen);
   if (size <= 0) return 0;
-  const long long low = strip == StripVertical ? r.Top : r.Left;
-  const long long high = strip == StripVertical ? r.Bottom : r.Right;
+  const long long origin = strip == StripVertical ? screen.Top : screen.Left;
+  const long long low = (strip == StripVertical ? r.Top : r.Left) - origin;
+  const long long high = (strip == StripVertical ? r.Bottom : r.Right) - origin;
   return static_cast<int>(FloorDiv(FloorDiv(low + high, 2), size));
 }
 
@@ -123,19 +166,18 @@ TRect KeptWithin(TRect r, TRect area) {
   return {left, top, left + r.Width(), top + r.Height()};
 }
 
-int StartFrameReaching(const std::vector<TRect>& windows, int strip, TSize screen, TRect monitors,
+int StartFrameReaching(const std::vector<TRect>& windows, int strip, TRect screen, TRect monitors,
                        int initial, int count) {
   const int first = ClampFrame(initial, count);
-  const int size = strip == StripVertical     ? screen.Height
-                   : strip == StripHorizontal ? screen.Width
-                                              : 0;
+  const int size = StripLength(strip, screen);
   if (size <= 0) return first;
+  const long long origin = strip == StripVertical ? screen.Top : screen.Left;
   // Where the first frame begins along the strip, the screen being frame `first`.
   const long long firstEdge = -static_cast<long long>(first) * size;
   long long frame = first;
   for (const TRect& r : windows) {
-    const long long low = strip == StripVertical ? r.Top : r.Left;
-    const long long high = strip == StripVertical ? r.Bottom : r.Right;
+    const long long low = (strip == StripVertical ? r.Top : r.Left) - origin;
+    const long long high = (strip == StripVertical ? r.Bottom : r.Right) - origin;
     if (high > firstEdge || Overlaps(r, monitors)) continue;
     // The screens between the screen and the frame holding the window's centre.
     const long long reach = -FloorDiv(FloorDiv(low + high, 2), size);

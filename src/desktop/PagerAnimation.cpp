@@ -82,10 +82,10 @@ void TFormVirtualDesktop::Timer1Timer() {
   shrunk_ = strip == StripHorizontal || strip == StripVertical;
   if (horizontal) {
     // In the lower half of the screen the bottom edge stays put.
-    const int top = Top() > ScreenSize.Height / 2 ? FullBounds.Top + e : Top();
+    const int top = Top() > ScreenRect.Top + ScreenSize.Height / 2 ? FullBounds.Top + e : Top();
     SetBounds(Left(), top, Width(), full - e);
   } else if (strip == StripVertical) {
-    const int left = Left() > ScreenSize.Width / 2 ? FullBounds.Left + e : Left();
+    const int left = Left() > ScreenRect.Left + ScreenSize.Width / 2 ? FullBounds.Left + e : Left();
     SetBounds(left, Top(), full - e, Height());
   }
   DrawPager();

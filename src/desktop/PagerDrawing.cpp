@@ -1,13 +1,15 @@
-// The pager's picture: grey cells, the current one white, every window a yellow rectangle
-// (lime for the one in front, red for one that refused to move; cloaked ones left out)
-// with the topmost drawn last, and a blue outline with the lines between the cells. Drawn
-// into the image's bitmap, which reaches the screen whole.
+// The pager's picture: grey cells, the current one white, with several monitors each one's
+// outline in every cell, every window a yellow rectangle (lime for the one in front, red for
+// one that refused to move; cloaked ones left out) with the topmost drawn last, and a blue
+// outline with the lines between the cells. Drawn into the image's bitmap, which reaches the
+// screen whole.
 #include "desktop/FormVirtualDesktop.h"
 #include "desktop/FrameGeometry.h"
 
 namespace {
 
-constexpr int kInactiveTransparent = 2;  // "VirtualDesktopInactive"
+constexpr int kInactiveTransparent = 2;       // "VirtualDesktopInactive"
+constexpr TColor kMonitorOutline = 0x800000;  // navy
 
 // A window that refused the last switch's move, drawn where it really stands.
 constexpr TColor kRefusedColor = 0x0000FF;  // red
@@ -39,6 +41,15 @@ void TFormVirtualDesktop::DrawPager() {
   canvas.Brush = {clWhite, TBrushStyle::Solid};
   if (CurrentFrame >= 0 && CurrentFrame < static_cast<int>(FrameCells.size()))
     canvas.Rectangle(FrameCells[CurrentFrame]);
+
+  // One monitor's outline would be the cell's own: drawn only when there are several.
+  if (Monitors.size() > 1) {
+    canvas.Pen = {kMonitorOutline, TPenStyle::Solid};
+    canvas.Brush = {clWhite, TBrushStyle::Clear};
+    for (int frame = 0; frame < count; ++frame)
+      for (const TMonitor& monitor : Monitors)
+        canvas.Rectangle(VirtualToPager(OffsetByFrames(monitor.Bounds, FrameStep, frame)));
+  }
 
   if (AnimationStep == -1 || Setting("VirtualDesktopInactive") == kInactiveTransparent) {
     canvas.Pen = {clBlack, TPenStyle::Solid};

@@ -59,18 +59,20 @@ std::vector<CFrame> LayoutCells(int strip, TSize client, int count) {
 
 TRect VirtualToPager(const TRect& r, const CPagerScale& scale) {
   const int count = std::max(scale.Count, 1);
+  const int left = r.Left - scale.Origin.X, right = r.Right - scale.Origin.X;
+  const int top = r.Top - scale.Origin.Y, bottom = r.Bottom - scale.Origin.Y;
   const Span x =
-      ToPager(r.Left, r.Right, scale.Screen.Width, scale.Cell.Width, scale.Client.Width % count);
+      ToPager(left, right, scale.Screen.Width, scale.Cell.Width, scale.Client.Width % count);
   const Span y =
-      ToPager(r.Top, r.Bottom, scale.Screen.Height, scale.Cell.Height, scale.Client.Height % count);
+      ToPager(top, bottom, scale.Screen.Height, scale.Cell.Height, scale.Client.Height % count);
   return {x.Low, y.Low, x.High, y.High};
 }
 
 TRect PagerToVirtual(const TRect& p, const CPagerScale& scale) {
-  return {ToVirtual(p.Left, scale.Screen.Width, scale.Cell.Width),
-          ToVirtual(p.Top, scale.Screen.Height, scale.Cell.Height),
-          ToVirtual(p.Right, scale.Screen.Width, scale.Cell.Width),
-          ToVirtual(p.Bottom, scale.Screen.Height, scale.Cell.Height)};
+  return {scale.Origin.X + ToVirtual(p.Left, scale.Screen.Width, scale.Cell.Width),
+          scale.Origin.Y + ToVirtual(p.Top, scale.Screen.Height, scale.Cell.Height),
+          scale.Origin.X + ToVirtual(p.Right, scale.Screen.Width, scale.Cell.Width),
+          scale.Origin.Y + ToVirtual(p.Bottom, scale.Screen.Height, scale.Cell.Height)};
 }
 
 bool ContainsInclusive(const TRect& r, TPoint p) {

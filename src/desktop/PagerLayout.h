@@ -9,12 +9,14 @@
 // One frame's cell, in client pixels.
 using CFrame = TRect;
 
-// What the mapping needs: the screen, one cell, the client area and the number of frames.
+// What the mapping needs: the screen, one cell, the client area, the number of frames and
+// the screen's top-left corner, which maps to the first cell's.
 struct CPagerScale {
   TSize Screen;
   TSize Cell;
   TSize Client;
   int Count = 1;
+  TPoint Origin = {};
 };
 
 // (client width, client height / n) for a vertical strip, (client width / n, client

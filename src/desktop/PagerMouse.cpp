@@ -62,9 +62,8 @@ void TFormVirtualDesktop::ImageFrameMouseUp(TMouseButton button, int x, int y) {
     // window stays within the screen of the frame its centre was dropped on.
     const int strip = Setting("VirtualDesktop");
     const int frame =
-        ClampFrame(CurrentFrame + FramesAway(r, strip, ScreenSize), Setting("VirtualDesktopCount"));
-    const TRect screen{0, 0, ScreenSize.Width, ScreenSize.Height};
-    r = KeptWithin(r, OffsetByFrames(screen, FrameStep, frame - CurrentFrame));
+        ClampFrame(CurrentFrame + FramesAway(r, strip, ScreenRect), Setting("VirtualDesktopCount"));
+    r = KeptWithin(r, OffsetByFrames(ScreenRect, FrameStep, frame - CurrentFrame));
     MoveWindowToFrame(DragWindow->Handle, r, -1);
     for (CWindow& window : WindowList)
       if (window.Handle == DragWindow->Handle) {

@@ -23,9 +23,44 @@ constexpr int kMaximizedDetour = 10;
 }  // namespace
 
 CVirtualScreen::CVirtualScreen(Desktop& desktop, CCustomOption& options)
-    : ScreenSize{desktop.GetDeviceCaps(win::HorzRes), desktop.GetDeviceCaps(win::VertRes)},
-      desktop_(desktop),
-      options_(options) {}
+    : desktop_(desktop), options_(options) {
+  TakeMonitors();
+}
+
+bool CVirtualScreen::OnAnyMonitor(TRect r) const {
+  for (const TMonitor& monitor : Monitors) {
+    const TRect& m = monitor.Bounds;
+    if (r.Left < m.Right && m.Left < r.Right && r.Top < m.Bottom && m.Top < r.Bottom) return true;
+  }
+  return false;
+}
+
+TRect CVirtualScreen::OnPrimary(TRect r) const {
+  TMonitor primary = Monitors.front();
+  for (const TMonitor& monitor : Monitors)
+    if (monitor.Bounds.Left == 0 && monitor.Bounds.Top == 0) primary = monitor;
+  // Wine keeps the old work area after a change of resolution: never beyond the monitor.
+  const TRect& m = primary.Bounds;
+  const TRect& w = primary.WorkArea;
+  return KeptWithin(r, {std::max(m.Left, w.Left), std::max(m.Top, w.Top),
+                        std::min(m.Right, w.Right), std::min(m.Bottom, w.Bottom)});
+}
+
+void CVirtualScreen::TakeMonitors() {
+  Monitors = desktop_.EnumDisplayMonitors();
+  if (Monitors.empty()) {
+    // The system gave no monitor: the primary screen as the device reports it.
+    const TRect primary{0, 0, desktop_.GetDeviceCaps(win::HorzRes),
+                        desktop_.GetDeviceCaps(win::VertRes)};
+    Monitors.push_back({primary, primary});
+  }
+  ScreenRect = MonitorsUnion(Monitors);
+  ScreenSize = {ScreenRect.Width(), ScreenRect.Height()};
+}
+
+int CVirtualScreen::AllowedFrameCount(int strip) const {
+  return LargestFrameCount(strip, ScreenRect);
+}
 
 int CVirtualScreen::Option(const char* key) {
   return options_[key].IntValue();
@@ -36,7 +71,8 @@ int CVirtualScreen::Strip() {
 }
 
 int CVirtualScreen::FrameCount() {
-  return Option("VirtualDesktopCount");
+  // Never more than the coordinate limit allows, whatever the options hold.
+  return std::min(Option("VirtualDesktopCount"), AllowedFrameCount(Strip()));
 }
 
 void CVirtualScreen::StartAtFrame(int index) {
@@ -63,7 +99,7 @@ void CVirtualScreen::StartAtFrameReachingParked(int index) {
     bounds.push_back(window.Bounds);
   }
   CurrentFrame =
-      StartFrameReaching(bounds, Strip(), ScreenSize, MonitorsRect(), CurrentFrame, FrameCount());
+      StartFrameReaching(bounds, Strip(), ScreenRect, MonitorsRect(), CurrentFrame, FrameCount());
   // The pager was drawn when it was shown, before the frame was known.
   if (CurrentFrame != drawn) DrawPager();
 }
@@ -169,7 +205,7 @@ bool CVirtualScreen::FitWindowsToStrip() {
     // A minimized window stands at the system's icon place; its restore rectangle comes
     // onto the screen when it is activated.
     if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
-    const int frame = oldCurrent + FramesAway(window.Bounds, oldStrip, ScreenSize);
+    const int frame = oldCurrent + FramesAway(window.Bounds, oldStrip, ScreenRect);
     // Beyond the old strip: not parked by the program (some keep a window far away).
     if (frame < 0 || frame >= oldCount) continue;
     const TRect onScreen = OffsetByFrames(window.Bounds, oldStep, oldCurrent - frame);
@@ -185,12 +221,14 @@ bool CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIn
   Prepare();
   parkedAxes_ |= AxesOf(Strip());
   if (desktop_.GetWindowLongA(window, win::GwlStyle) & win::WsMaximize) {
-    // A maximized window goes far away first and only then to its place; refused once, it
-    // is not asked again.
-    if (!desktop_.MoveWindow(window, r.Left + kMaximizedDetour * ScreenSize.Width,
-                             r.Top + kMaximizedDetour * ScreenSize.Height, r.Width(), r.Height(),
-                             true))
-      return false;
+    // A maximized window goes far away first and only then to its place, never past the
+    // coordinate limit, which a detour over wide monitors would otherwise reach; refused
+    // once, it is not asked again.
+    const int x = std::min(r.Left + kMaximizedDetour * ScreenSize.Width,
+                           std::max(r.Left, kCoordinateLimit - r.Width()));
+    const int y = std::min(r.Top + kMaximizedDetour * ScreenSize.Height,
+                           std::max(r.Top, kCoordinateLimit - r.Height()));
+    if (!desktop_.MoveWindow(window, x, y, r.Width(), r.Height(), true)) return false;
   }
   if (frameIndex >= 0)
     r = OffsetByFrames(r, FrameStep, ClampFrame(frameIndex, FrameCount()) - CurrentFrame);
@@ -213,7 +251,7 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
     } else if (isExplicit || !IsStateNotice(LastNoticeType)) {
       if (PagerExpanded()) StartInactiveAnimation();
       if (Option("VirtualDesktopMoveActiveFrame") != 0) {
-        int frame = FrameOfRestoreRect(normal, strip, ScreenSize, CurrentFrame);
+        int frame = FrameOfRestoreRect(normal, strip, ScreenRect, CurrentFrame);
         // A cloaked window is on none of our frames (another of the system's desktops).
         if (frame != CurrentFrame && !desktop_.IsWindowCloaked(window)) {
           SwitchToFrame(frame);
@@ -237,7 +275,7 @@ void CVirtualScreen::PullIntoScreen(WindowHandle window) {
 void CVirtualScreen::PullIntoScreen(WindowHandle window, unsigned axes) {
   TWindowPlacement placement;
   if (!desktop_.GetWindowPlacement(window, placement)) return;  // the window has gone
-  TRect pulled = PulledIntoScreen(placement.NormalPosition, ScreenSize, TAxes(axes));
+  TRect pulled = PulledIntoScreen(placement.NormalPosition, ScreenRect, TAxes(axes));
   TWindowPlacement changed = placement;
   changed.NormalPosition = pulled;
   if (desktop_.SetWindowPlacement(window, changed)) return;
@@ -253,7 +291,7 @@ void CVirtualScreen::PullIntoScreen(WindowHandle window, unsigned axes) {
     // border; folding it would leave it at the far edge of the screen.
     TRect bounds;
     if (!desktop_.GetWindowRect(window, bounds)) return;
-    target = NearestScreenPosition(bounds, ScreenSize, TAxes(axes));
+    target = NearestScreenPosition(bounds, ScreenRect, TAxes(axes));
     if (target == bounds) return;
   } else if (target == placement.NormalPosition) {
     return;
@@ -276,4 +314,48 @@ void CVirtualScreen::RestoreAllWindows() {
       stranded = StrandedAxes(window.Bounds, monitors, ScreenSize);
     PullIntoScreen(window.Handle, axes | stranded);
   }
+}
+
+bool CVirtualScreen::FollowDisplayChange() {
+  const std::vector<TMonitor> oldMonitors = Monitors;
+  const TRect oldScreen = ScreenRect;
+  const int strip = Strip();
+  Prepare();
+  const int oldCurrent = CurrentFrame;
+  const int oldCount = FrameCount();
+  TakeMonitors();
+  if (Monitors == oldMonitors) return false;
+
+  // A count the new screen cannot hold is lowered for good, as at load.
+  const int allowed = AllowedFrameCount(strip);
+  if (Option("VirtualDesktopCount") > allowed) options_["VirtualDesktopCount"].SetIntValue(allowed);
+  Prepare();
+  arrangedCount_ = FrameCount();
+  if (strip == StripNone) return true;
+
+  RefreshWindowList();
+  const CWindowList windows = WindowList;
+  for (const CWindow& window : windows) {
+    // A minimized window stands at the system's icon place; its restore rectangle comes
+    // onto the screen when it is activated.
+    if (desktop_.GetWindowLongA(window.Handle, win::GwlStyle) & win::WsMinimize) continue;
+    // Shown on none of our frames (another of the system's desktops): left alone.
+    if (CloakedWindows.count(window.Handle)) continue;
+    const int away = FramesAway(window.Bounds, strip, oldScreen);
+    const int frame = oldCurrent + away;
+    if (away == 0) {
+      // The current frame's windows stay, unless left on a monitor that has gone (which
+      // Windows itself may already have seen to).
+      if (!OnAnyMonitor(window.Bounds))
+        MoveWindowToFrame(window.Handle, OnPrimary(window.Bounds), -1);
+      continue;
+    }
+    // Beyond the strip: not parked by the program.
+    if (frame < 0 || frame >= oldCount) continue;
+    const TRect r = Reparked(window.Bounds, away, ClampFrame(frame, arrangedCount_) - CurrentFrame,
+                             strip, oldScreen, ScreenRect);
+    if (!(r == window.Bounds)) MoveWindowToFrame(window.Handle, r, -1);
+  }
+  RefreshWindowList();
+  return true;
 }

@@ -1,9 +1,11 @@
 #pragma once
-// The model of the virtual screens: frames the size of the screen in a strip, the current
-// one on the real screen, the others holding windows parked at whole multiples of the
-// screen size outside it. The pager derives from it and supplies the hooks at the end.
+// The model of the virtual screens: frames the size of the screen (the rectangle around
+// every monitor) in a strip, the current one on the real monitors, the others holding
+// windows parked at whole multiples of the screen size outside it. The pager derives from it
+// and supplies the hooks at the end.
 #include <functional>
 #include <set>
+#include <vector>
 
 #include "general/Window.h"
 #include "platform/Desktop.h"
@@ -12,13 +14,16 @@ class CCustomOption;
 
 class CVirtualScreen {
  public:
-  // Takes the screen size once; display changes are not followed.
+  // Takes the monitors; FollowDisplayChange takes them again.
   CVirtualScreen(Desktop& desktop, CCustomOption& options);
   virtual ~CVirtualScreen() = default;
   CVirtualScreen(const CVirtualScreen&) = delete;
   CVirtualScreen& operator=(const CVirtualScreen&) = delete;
 
-  TSize ScreenSize;
+  // The monitors as last taken, and the screen: the rectangle around them all.
+  std::vector<TMonitor> Monitors;
+  TRect ScreenRect;
+  TSize ScreenSize;  // ScreenRect's size
   // Offset from one frame to the next, derived from the orientation at each operation.
   TPoint FrameStep;
   // Index of the frame on the real screen; kept within 0..n - 1.
@@ -71,6 +76,15 @@ class CVirtualScreen {
   // The rectangle around every monitor.
   TRect MonitorsRect();
 
+  // The most frames a strip can have on the monitors as last taken.
+  int AllowedFrameCount(int strip) const;
+  // The monitors or the resolution changed: takes the new screen, lowers the number of
+  // frames to what it allows, and moves every window parked on another frame to the same
+  // place on its frame under the new screen (windows of frames that no longer exist onto
+  // the last one). The current frame's windows stay where they are. True when the screen
+  // changed.
+  bool FollowDisplayChange();
+
  protected:
   // The pager's side.
   virtual WindowHandle PagerWindow() = 0;  // 0 while it has no window
@@ -89,6 +103,11 @@ class CVirtualScreen {
   // Clamps CurrentFrame and derives FrameStep: what every operation starts from.
   void Prepare();
   void PullIntoScreen(WindowHandle window, unsigned axes);
+  // Monitors, ScreenRect and ScreenSize from the system as it is now.
+  void TakeMonitors();
+  bool OnAnyMonitor(TRect r) const;
+  // `r` moved within the primary monitor's work area (the one whose corner is (0, 0)).
+  TRect OnPrimary(TRect r) const;
   // The enumeration alone, for callers that ask about cloaking themselves.
   void TakeWindowList();
   // Asks once for every listed window whether it is cloaked.

@@ -44,6 +44,14 @@ struct TWindowPlacement {
   bool operator==(const TWindowPlacement&) const = default;
 };
 
+// One monitor as GetMonitorInfo gives it: its rectangle and its work area (without the task
+// bar), in screen coordinates.
+struct TMonitor {
+  TRect Bounds;
+  TRect WorkArea;
+  bool operator==(const TMonitor&) const = default;
+};
+
 // Values of the Windows constants the program passes through the seam.
 namespace win {
 constexpr int GwlStyle = -16;
@@ -61,6 +69,8 @@ constexpr unsigned ErrorAlreadyExists = 183;
 constexpr unsigned WmHotKey = 0x0312;
 constexpr unsigned WmApp = 0x8000;
 constexpr unsigned WmEndSession = 0x0016;
+// The monitors or their resolution changed; sent to every top-level window.
+constexpr unsigned WmDisplayChange = 0x007E;
 constexpr unsigned CreateNewConsole = 0x10;
 constexpr unsigned ModAlt = 1;
 constexpr unsigned ModControl = 2;
@@ -172,6 +182,9 @@ class Desktop {
   virtual int GetDeviceCaps(int index) = 0;
   // GetSystemMetrics; the program asks only for the virtual screen (SM_*VIRTUALSCREEN).
   virtual int GetSystemMetrics(int index) = 0;
+  // EnumDisplayMonitors over the whole desktop with GetMonitorInfo of each: every monitor
+  // as the system has them now (empty only if the calls fail).
+  virtual std::vector<TMonitor> EnumDisplayMonitors() = 0;
 
   // The pointer: ClipCursor keeps it inside `rect` (screen coordinates; null frees it);
   // ReleaseCapture ends the mouse capture of this thread's window.

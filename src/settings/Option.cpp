@@ -14,7 +14,12 @@ COption::COption(TApplication& app, std::string settingsPath)
 
 bool COption::ValidateLoaded() {
   ClampStored("TranslucentAlpha", kTranslucentAlphaRange);
-  const int count = ClampStored("VirtualDesktopCount", kVirtualDesktopCountRange);
+  // Nor more screens than the monitors allow: a file written on a larger display must not
+  // park windows beyond the coordinates Windows keeps.
+  CIntRange countRange = kVirtualDesktopCountRange;
+  if (LargestFrameCount)
+    countRange.High = std::min(countRange.High, LargestFrameCount(StoredInt("VirtualDesktop")));
+  const int count = ClampStored("VirtualDesktopCount", countRange);
   ClampStored("VirtualDesktopInitialFrame", {1, count});
   ClampStored("VirtualDesktopMiniWidth", kMiniWidthRange);
   return true;
@@ -26,6 +31,27 @@ int COption::ClampStored(const std::string& key, CIntRange range) {
   const int value = std::clamp(found->second.IntValue(), range.Low, range.High);
   if (value != found->second.IntValue()) found->second.SetIntValue(value);
   return value;
+}
+
+int COption::EnteredInt(const std::string& key) {
+  auto found = find(key);
+  if (found == end()) return 0;
+  if (!found->second.Body) return found->second.IntValue();
+  COptionItem probe = found->second.Detached();
+  try {
+    ControlToValue(probe);
+  } catch (const EConvertError&) {
+    return found->second.IntValue();
+  }
+  return probe.IntValue();
+}
+
+bool COption::CheckLargestCount(int count) {
+  if (!LargestFrameCount) return true;
+  const int largest = LargestFrameCount(EnteredInt("VirtualDesktop"));
+  if (count <= largest) return true;
+  ShowErrorMessage(Application(), texts::settings::VirtualDesktopCountTooLarge(largest));
+  return false;
 }
 
 int COption::StoredInt(const std::string& key) const {
@@ -62,6 +88,7 @@ bool COption::ValidateInput() {
                     alpha) &&
          CheckRange("VirtualDesktopCount", kVirtualDesktopCountRange,
                     t::VirtualDesktopCountOutOfRange, count) &&
+         CheckLargestCount(count) &&
          CheckRange("VirtualDesktopInitialFrame", {1, count}, t::InitialFrameOutOfRange,
                     initialFrame) &&
          CheckRange("VirtualDesktopMiniWidth", kMiniWidthRange, t::MiniWidthOutOfRange, miniWidth);

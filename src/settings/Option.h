@@ -1,6 +1,7 @@
 #pragma once
 // The general options: sections "Option" and "VirtualDesktop", bound to the options
 // dialog.
+#include <functional>
 #include <string>
 
 #include "settings/IniFileOption.h"
@@ -25,11 +26,13 @@ class COption : public CIniFileOption {
   // A file edited by hand may hold any number: each of the four below is brought to the
   // nearest value ValidateInput would accept (ten thousand screens would have the pager
   // draw ten thousand cells, an alpha of 0 an invisible window that still takes clicks).
-  // The file is left as it is. Always true.
+  // The number of virtual screens is also brought within what the monitors allow. The file
+  // is left as it is. Always true.
   bool ValidateLoaded() override;
   // The four number fields, in order: translucency, number of virtual screens, initial
-  // position (up to the number being entered), width when shrunk; the ranges above. The
-  // first failure shows its message and returns false; no stored value changes.
+  // position (up to the number being entered), width when shrunk; the ranges above, and
+  // no more screens than the monitors allow for the strip being entered. The first failure shows
+  // its message and returns false; no stored value changes.
   bool ValidateInput() override;
   // Loads the command list, then the watching list; greys out the virtual-screen
   // controls while virtual screens are not used.
@@ -46,6 +49,9 @@ class COption : public CIniFileOption {
   TMenuItem* MenuItemVirtualDesktopSaveSize = nullptr;
   TMenuItem* MenuItemVirtualDesktopFixed = nullptr;
   TForm* FormVirtualDesktop = nullptr;
+  // The most virtual screens the monitors allow for a "VirtualDesktop" strip; empty: no
+  // limit beyond the dialog's range.
+  std::function<int(int strip)> LargestFrameCount;
 
  private:
   // Reads the bound control of `key` as FromControls would, into a copy of the item, and
@@ -56,4 +62,8 @@ class COption : public CIniFileOption {
   // Brings the stored value into the range and returns it; `range.High` for an item that
   // does not exist.
   int ClampStored(const std::string& key, CIntRange range);
+  // The value of `key` as its control holds it, or as stored when it cannot be read.
+  int EnteredInt(const std::string& key);
+  // `count` is within what the monitors allow, or the message saying so is shown.
+  bool CheckLargestCount(int count);
 };

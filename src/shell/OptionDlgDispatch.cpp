@@ -37,6 +37,9 @@ bool TOptionDlg::HandleMessage(unsigned message, std::uintptr_t wParam, std::int
       // other frames must be back on the screen by then, or they reopen off-screen.
       if (wParam) program_.FormVirtualDesktop->RestoreAllWindows();
       return false;
+    case win::WmDisplayChange:
+      program_.FormVirtualDesktop->DisplayChanged();
+      return false;
     default:
       return false;
   }

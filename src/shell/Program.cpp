@@ -31,6 +31,7 @@ Program::Program(Desktop& desktop, ToolkitBackend& backend)
 Program::~Program() {
   // Forms go before the settings that point at their controls, the latest form first.
   AboutBox.reset();
+  OptionSettings.LargestFrameCount = nullptr;
   FormVirtualDesktop.reset();
   WatchingDlg.reset();
   CommandDlg.reset();
@@ -48,6 +49,9 @@ void Program::CreateForms() {
   FormVirtualDesktop = std::make_unique<TFormVirtualDesktop>(
       Application, Platform, OptionSettings, SettingsPath, OptionDlg->PopupMenuContext);
   OptionSettings.FormVirtualDesktop = FormVirtualDesktop.get();
+  OptionSettings.LargestFrameCount = [pager = FormVirtualDesktop.get()](int strip) {
+    return pager->AllowedFrameCount(strip);
+  };
   FormVirtualDesktop->OnMovesRefused = [this](bool refused) {
     OptionDlg->ShowMovesRefused(refused);
   };

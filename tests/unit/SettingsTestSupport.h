@@ -58,6 +58,7 @@ struct OptionTestForm {
 namespace expected {
 extern const char* const AlphaOutOfRange;
 extern const char* const CountOutOfRange;
+extern const char* const CountTooLarge8;  // the monitors allow at most 8
 extern const char* const InitialFrameOutOfRange;
 extern const char* const MiniWidthOutOfRange;
 extern const char* const NotAnIntegerEmpty;  // the conversion message for ""

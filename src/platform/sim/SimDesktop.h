@@ -84,8 +84,11 @@ class SimDesktop : public Desktop {
   // joins at the bottom when the windows are next enumerated.
   std::vector<WindowHandle> ZOrder;
   TSize ScreenSize{1024, 768};
-  // The rectangle around every monitor; empty: the primary screen alone, (0, 0) to
-  // ScreenSize.
+  // The monitors; empty: the primary screen alone, (0, 0) to ScreenSize, its work area the
+  // same. SetMonitors changes them as a display change does.
+  std::vector<TMonitor> Monitors;
+  // The rectangle around every monitor as GetSystemMetrics gives it; empty: the one around
+  // Monitors.
   std::optional<TRect> VirtualScreen;
   WindowHandle Foreground = 0;
   // While it is not 0, only a process that owns the foreground window may take the
@@ -116,6 +119,10 @@ class SimDesktop : public Desktop {
   // Destroys `window` as the first logged call beginning with `callPrefix` arrives, before
   // that call acts: e.g. VanishWhen("MoveWindow(" + std::to_string(a), b).
   void VanishWhen(std::string callPrefix, WindowHandle window);
+  // A display change: the monitors become `monitors`, the primary screen (the one at
+  // (0, 0)) gives ScreenSize. The program hears of it only when WM_DISPLAYCHANGE is
+  // delivered, which is the test's to do.
+  void SetMonitors(std::vector<TMonitor> monitors);
   // Process and thread handles not closed yet.
   size_t OpenProcessHandles() const { return heldProcessHandles_.size(); }
   // How many logged calls begin with `prefix`.
@@ -167,6 +174,7 @@ class SimDesktop : public Desktop {
   bool SetForegroundLockTimeout(unsigned timeout) override;
   int GetDeviceCaps(int index) override;
   int GetSystemMetrics(int index) override;
+  std::vector<TMonitor> EnumDisplayMonitors() override;
   bool ClipCursor(const TRect* rect) override;
   bool ReleaseCapture() override;
   bool PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
@@ -178,6 +186,8 @@ class SimDesktop : public Desktop {
   bool Foreign(const SimWindow& window) const { return window.ProcessId != CurrentProcessId; }
   void SyncZOrder();
   void Raise(WindowHandle window);
+  // The rectangle of the monitor nearest to `r`'s centre (SimMonitors.cpp).
+  TRect MonitorNearest(const TRect& r);
   void Maximize(SimWindow& window);
   void Minimize(SimWindow& window);
   void Restore(SimWindow& window);

@@ -54,9 +54,11 @@ void SimDesktop::Maximize(SimWindow& w) {
     w.MinPosition = {w.Rect.Left, w.Rect.Top};
   else if (!IsMaximized(w))
     w.NormalRect = w.Rect;
+  // On the monitor the window stands on, as Windows does.
+  const TRect monitor = MonitorNearest(IsMinimized(w) ? w.NormalRect : w.Rect);
   w.Style = (w.Style & ~win::WsMinimize) | win::WsMaximize;
-  w.Rect = {-kMaximizedBorder, -kMaximizedBorder, ScreenSize.Width + kMaximizedBorder,
-            ScreenSize.Height + kMaximizedBorder};
+  w.Rect = {monitor.Left - kMaximizedBorder, monitor.Top - kMaximizedBorder,
+            monitor.Right + kMaximizedBorder, monitor.Bottom + kMaximizedBorder};
   w.RestoreToMaximized = false;
 }
 
@@ -317,7 +319,15 @@ int SimDesktop::GetDeviceCaps(int index) {
 
 int SimDesktop::GetSystemMetrics(int index) {
   Log(Call("GetSystemMetrics", index));
-  const TRect all = VirtualScreen.value_or(TRect{0, 0, ScreenSize.Width, ScreenSize.Height});
+  TRect all{0, 0, ScreenSize.Width, ScreenSize.Height};
+  if (!Monitors.empty()) all = Monitors.front().Bounds;
+  for (const TMonitor& monitor : Monitors) {
+    all.Left = std::min(all.Left, monitor.Bounds.Left);
+    all.Top = std::min(all.Top, monitor.Bounds.Top);
+    all.Right = std::max(all.Right, monitor.Bounds.Right);
+    all.Bottom = std::max(all.Bottom, monitor.Bounds.Bottom);
+  }
+  all = VirtualScreen.value_or(all);
   if (index == win::SmXVirtualScreen) return all.Left;
   if (index == win::SmYVirtualScreen) return all.Top;
   if (index == win::SmCxVirtualScreen) return all.Width();

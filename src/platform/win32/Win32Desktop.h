@@ -28,6 +28,7 @@ class Win32Desktop : public Desktop {
   std::string GetKeyNameTextA(long lParam) override;
   int CompareStringA(unsigned flags, const std::string& a, const std::string& b) override;
   int GetSystemMetrics(int index) override;
+  std::vector<TMonitor> EnumDisplayMonitors() override;  // Win32Monitors.cpp
 
   // Window calls (Win32Windows.cpp).
   bool EnumWindows(const EnumWindowsProc& callback) override;
