@@ -133,7 +133,9 @@ KeyNames BuildKeyNames(Desktop& desktop) {
   auto unique = [&](const std::string& name) {
     return !name.empty() && !holders.contains(Folded(name)) && !newNames.contains(Folded(name));
   };
-  for (const auto& [folded, codes] : holders) {
+  for (const auto& holder : holders) {
+    // Named, not a structured binding: clang before 16 lets no lambda capture one.
+    const std::vector<unsigned>& codes = holder.second;
     if (codes.size() < 2) continue;
     std::vector<std::string> extended;
     for (unsigned code : codes)
