@@ -3,7 +3,7 @@
 //  - a command's hot key (WM_HOTKEY with the command's id) with n windows on the desktop
 //    and a pattern of k lines. Each press enumerates the windows, matches every line
 //    against every window, brings the chosen window to the front and tells the pager,
-//    which takes the window list twice more; the simulator's call log is part of the time.
+//    which redraws from the press's list; the simulator's call log is part of the time.
 //  - a new window (0x8000) tried against r watching rules, of which the last two match.
 // Beside the press, one enumeration of the same windows: the part of a press that no
 // choice of a window can avoid.

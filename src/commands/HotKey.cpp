@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <map>
+#include <memory>
 #include <set>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -110,9 +112,7 @@ bool ConsumePrefix(std::string_view& text, std::string_view prefix) {
   return true;
 }
 
-}  // namespace
-
-KeyNames AllKeyNames(Desktop& desktop) {
+KeyNames BuildKeyNames(Desktop& desktop) {
   KeyNames names;
   std::array<bool, 256> own{};
   // Codes by name, ascending; a name held by one code needs nothing more.
@@ -134,8 +134,7 @@ KeyNames AllKeyNames(Desktop& desktop) {
     return !name.empty() && !holders.contains(Folded(name)) && !newNames.contains(Folded(name));
   };
   for (const auto& holder : holders) {
-    // A plain reference, not a structured binding: lambdas below use it, which clang 14
-    // (the fuzzing build) does not allow for bindings.
+    // Named, not a structured binding: clang before 16 lets no lambda capture one.
     const std::vector<unsigned>& codes = holder.second;
     if (codes.size() < 2) continue;
     std::vector<std::string> extended;
@@ -172,8 +171,78 @@ KeyNames AllKeyNames(Desktop& desktop) {
   return names;
 }
 
+// Plain ASCII compares in the user's locale as it does byte by byte without case; a
+// hyphen or apostrophe may not (word sort), nor may any other byte.
+bool IsPlain(std::string_view text) {
+  for (char c : text)
+    if (c < 0x20 || c > 0x7E || c == '-' || c == '\'') return false;
+  return true;
+}
+
+// The names of one layout with what finds a code by its name at once.
+struct KeyNameIndex {
+  KeyNames Names;
+  std::unordered_map<std::string, std::uint16_t> Exact;
+  // The plain names without case; the names that are not plain, by ascending code.
+  std::unordered_map<std::string, std::uint16_t> Folded;
+  std::vector<std::uint16_t> NotPlain;
+};
+
+// Built on first use and again only when the thread's keyboard layout changes: the names
+// cost hundreds of calls into the layout, a text's lookup must not.
+const KeyNameIndex& CurrentKeyNames(Desktop& desktop) {
+  struct Cache {
+    Desktop* Owner = nullptr;
+    std::uint64_t Layout = 0;
+    std::unique_ptr<KeyNameIndex> Index;
+  };
+  thread_local Cache cache;
+  const std::uint64_t layout = desktop.KeyboardLayoutId();
+  if (cache.Index && cache.Owner == &desktop && cache.Layout == layout) return *cache.Index;
+  auto index = std::make_unique<KeyNameIndex>();
+  index->Names = BuildKeyNames(desktop);
+  for (unsigned code = 0xFF; code >= 0x08; --code) {
+    const std::string& name = index->Names[code];
+    if (name.empty()) continue;
+    const auto value = static_cast<std::uint16_t>(code);
+    index->Exact[name] = value;
+    if (IsPlain(name))
+      index->Folded[Folded(name)] = value;
+    else
+      index->NotPlain.insert(index->NotPlain.begin(), value);
+  }
+  cache = {&desktop, layout, std::move(index)};
+  return *cache.Index;
+}
+
+// The lowest code whose name the user's locale finds equal to `name` without case.
+unsigned CodeNamedIgnoringCase(Desktop& desktop, const KeyNameIndex& index,
+                               const std::string& name) {
+  if (!IsPlain(name)) {
+    for (unsigned code = 0x08; code <= 0xFF; ++code)
+      if (!index.Names[code].empty() &&
+          desktop.CompareStringA(win::NormIgnoreCase, name, index.Names[code]) == win::CstrEqual)
+        return code;
+    return 0;
+  }
+  const auto folded = index.Folded.find(Folded(name));
+  unsigned found = folded == index.Folded.end() ? 0 : folded->second;
+  for (std::uint16_t code : index.NotPlain) {
+    if (found != 0 && code > found) break;
+    if (desktop.CompareStringA(win::NormIgnoreCase, name, index.Names[code]) == win::CstrEqual)
+      return code;
+  }
+  return found;
+}
+
+}  // namespace
+
+KeyNames AllKeyNames(Desktop& desktop) {
+  return CurrentKeyNames(desktop).Names;
+}
+
 std::string KeyName(Desktop& desktop, unsigned code) {
-  return AllKeyNames(desktop)[code & 0xFF];
+  return CurrentKeyNames(desktop).Names[code & 0xFF];
 }
 
 std::string HotKeyPrefixes(std::uint16_t value) {
@@ -191,7 +260,7 @@ std::string HotKeyToText(const KeyNames& names, std::uint16_t value) {
 }
 
 std::string HotKeyToText(Desktop& desktop, std::uint16_t value) {
-  return HotKeyToText(AllKeyNames(desktop), value);
+  return HotKeyToText(CurrentKeyNames(desktop).Names, value);
 }
 
 std::uint16_t SplitHotKeyText(std::string_view text, std::string_view& name) {
@@ -227,9 +296,15 @@ std::uint16_t TextToHotKey(Desktop& desktop, const KeyNames& names, const std::s
 
 std::uint16_t TextToHotKey(Desktop& desktop, const std::string& text) {
   std::string_view rest;
-  SplitHotKeyText(text, rest);
+  const std::uint16_t modifiers = SplitHotKeyText(text, rest);
   if (rest.empty()) return 0;
-  return TextToHotKey(desktop, AllKeyNames(desktop), text);
+  const KeyNameIndex& index = CurrentKeyNames(desktop);
+  const std::string name(rest);
+  // What a capture field wrote names its key exactly.
+  const auto exact = index.Exact.find(name);
+  const unsigned code =
+      exact != index.Exact.end() ? exact->second : CodeNamedIgnoringCase(desktop, index, name);
+  return code == 0 ? 0 : static_cast<std::uint16_t>(code | modifiers);
 }
 
 unsigned HotKeyModifiers(std::uint16_t value) {

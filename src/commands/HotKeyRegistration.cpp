@@ -16,9 +16,8 @@ constexpr GlobalHotKey kGlobalHotKeys[] = {
 }  // namespace
 
 namespace {
-void Register(Desktop& desktop, const KeyNames& names, WindowHandle window, int id,
-              const std::string& text) {
-  std::uint16_t value = TextToHotKey(desktop, names, text);
+void Register(Desktop& desktop, WindowHandle window, int id, const std::string& text) {
+  std::uint16_t value = TextToHotKey(desktop, text);
   unsigned key = value & kHotKeyCodeMask;
   if (key == 0) return;
   desktop.RegisterHotKey(window, id, HotKeyModifiers(value), key);
@@ -26,19 +25,17 @@ void Register(Desktop& desktop, const KeyNames& names, WindowHandle window, int 
 }  // namespace
 
 void RegisterOneHotKey(Desktop& desktop, WindowHandle window, int id, const std::string& text) {
-  Register(desktop, AllKeyNames(desktop), window, id, text);
+  Register(desktop, window, id, text);
 }
 
 void RegisterAllHotKeys(Desktop& desktop, CCustomOption& options, CGridOption& commands,
                         WindowHandle window) {
-  // The layout's names once for all of them.
-  const KeyNames names = AllKeyNames(desktop);
   for (const GlobalHotKey& hotKey : kGlobalHotKeys)
-    Register(desktop, names, window, hotKey.Id, options[hotKey.Key].TextValue());
+    Register(desktop, window, hotKey.Id, options[hotKey.Key].TextValue());
   // The list bounds its length below the lowest global id, so command ids never collide.
   for (int i = 0; i < commands.Count(); ++i) {
     commands.LoadEntry(i);
-    Register(desktop, names, window, i, commands["HotKey"].TextValue());
+    Register(desktop, window, i, commands["HotKey"].TextValue());
   }
 }
 

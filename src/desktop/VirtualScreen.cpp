@@ -236,11 +236,43 @@ bool CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIn
 }
 
 void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExplicit) {
+  NotifyActivation(type, window, isExplicit, nullptr);
+}
+
+void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExplicit,
+                                      CWindowList listed) {
+  NotifyActivation(type, window, isExplicit, &listed);
+}
+
+namespace {
+// The listed window with the rectangle it has now (a restore or a pull into the screen
+// may have moved it), at the top of the list when it is in front; a window that has gone
+// leaves the list.
+void UpdateListed(Desktop& desktop, CWindowList& list, WindowHandle window, bool inFront) {
+  auto it = std::find_if(list.begin(), list.end(),
+                         [window](const CWindow& w) { return w.Handle == window; });
+  if (it == list.end()) return;
+  if (inFront) it = std::rotate(list.begin(), it, it + 1) - 1;
+  if (!desktop.GetWindowRect(window, it->Bounds)) list.erase(it);
+}
+}  // namespace
+
+void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExplicit,
+                                      CWindowList* listed) {
   if (StartupPending()) return;
   int strip = Strip();
   if (strip == StripNone) return;
   Prepare();
-  TakeWindowList();
+  if (listed) {
+    LastForeground = desktop_.GetForegroundWindow();
+    WindowList = std::move(*listed);
+    const WindowHandle pager = PagerWindow();
+    std::erase_if(WindowList, [pager](const CWindow& w) { return pager && w.Handle == pager; });
+    UpdateListed(desktop_, WindowList, window, LastForeground == window);
+  } else {
+    TakeWindowList();
+  }
+  const int frameBefore = CurrentFrame;
   TWindowPlacement placement;
   desktop_.GetWindowPlacement(window, placement);
   TRect normal = placement.NormalPosition;
@@ -263,7 +295,12 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
   }
 
   LastNoticeType = type;
-  RefreshWindowList();
+  if (listed && CurrentFrame == frameBefore) {
+    UpdateListed(desktop_, WindowList, window, false);  // pulled into the screen, perhaps
+    ReadCloaking();
+  } else {
+    RefreshWindowList();
+  }
   DrawPager();
 }
 

@@ -67,6 +67,10 @@ class CVirtualScreen {
   bool MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex);
   // A window became active (or was minimized, restored, destroyed: notice types 1 and 4).
   void NotifyActivation(int type, WindowHandle window, bool isExplicit);
+  // The same for a window the caller has just activated, with the windows it listed just
+  // before: only that window is asked again (its place and rectangle may have changed),
+  // unless a frame switch moves them all.
+  void NotifyActivation(int type, WindowHandle window, bool isExplicit, CWindowList listed);
   // Puts the window's restore rectangle onto the screen.
   void PullIntoScreen(WindowHandle window);
   // Brings every window parked on another frame back onto the screen: at exit and when
@@ -110,6 +114,7 @@ class CVirtualScreen {
   TRect OnPrimary(TRect r) const;
   // The enumeration alone, for callers that ask about cloaking themselves.
   void TakeWindowList();
+  void NotifyActivation(int type, WindowHandle window, bool isExplicit, CWindowList* listed);
   // Asks once for every listed window whether it is cloaked.
   void ReadCloaking();
   // After a switch: remembers the windows that refused and tells of new ones once.

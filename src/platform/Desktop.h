@@ -236,6 +236,9 @@ class Desktop {
   // extended key ("" when it has none).
   virtual unsigned MapVirtualKeyA(unsigned code, unsigned mapType) = 0;
   virtual std::string GetKeyNameTextA(long lParam) = 0;
+  // What tells the calling thread's keyboard layout from any other (its layout handle):
+  // while it stays the same, so do the key names above.
+  virtual std::uint64_t KeyboardLayoutId() = 0;
   // Compares two texts in the user's locale; returns CSTR_LESS_THAN 1, CSTR_EQUAL 2 or
   // CSTR_GREATER_THAN 3 (0 on failure). `flags` as CompareString's (NORM_IGNORECASE 1).
   virtual int CompareStringA(unsigned flags, const std::string& a, const std::string& b) = 0;

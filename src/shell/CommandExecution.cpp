@@ -39,7 +39,7 @@ void TOptionDlg::ExecuteCommand(int id) {
     desktop.ShowWindow(target, win::SwRestore);
     if (!program_.Application.OnIdle) {  // start-up is complete
       if (desktop.SetForegroundWindow(target)) activations_.Activated(target, desktop);
-      pager.NotifyActivation(5, target, true);
+      pager.NotifyActivation(5, target, true, std::move(windows));
     }
     return;
   }

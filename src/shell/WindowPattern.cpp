@@ -4,10 +4,14 @@
 
 bool ContainsAtCharacterBoundary(std::string_view text, std::string_view part) {
   if (part.empty()) return true;
-  for (size_t i = 0; i + part.size() <= text.size();) {
-    if (text.compare(i, part.size(), part) == 0) return true;
-    // A lead byte and its trail byte are one character: never start inside it.
-    i += IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+  // The byte search runs ahead; the characters are walked only up to each place it finds,
+  // since a lead byte and its trail byte are one character and a match never starts inside.
+  size_t character = 0;
+  for (size_t found = text.find(part); found != std::string_view::npos;
+       found = text.find(part, found + 1)) {
+    while (character < found)
+      character += IsShiftJisLeadByte(static_cast<unsigned char>(text[character])) ? 2 : 1;
+    if (character == found) return true;
   }
   return false;
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "RunningProgram.h"
+#include "general/EnumerateWindows.h"
 #include "shell/ActivationRecord.h"
 
 namespace {
@@ -67,6 +70,43 @@ TEST(CommandCycle, OnlyAWindowWhollyOutsideEveryMonitorWithVirtualScreensOnIsPar
     run.desktop.SetForegroundWindow(front);
     run.Send(kHotKey, 0);
     EXPECT_EQ(run.desktop.Foreground, row.parked ? front : other) << row.what;
+  }
+}
+
+// A press lists the windows once; the pager then shows what a listing after the press
+// would: the window restored from the task bar where it now stands, the frame followed to
+// a window parked on another one.
+TEST(CommandPress, ListsTheWindowsOnceAndThePagerShowsThemAsTheyAreAfterIt) {
+  struct Row {
+    TRect rect;
+    bool minimized;
+    int frame;
+  };
+  for (const Row& row :
+       {Row{{100, 100, 400, 300}, true, 0}, Row{{100, 868, 400, 1068}, false, 1}}) {
+    RunningProgram run(CommandSettings(1, "memo") + "[VirtualDesktop]\r\nMoveActiveFrame=1\r\n");
+    run.desktop.ForegroundLockTimeout = 0;
+    run.Start();
+    const WindowHandle memo = run.AddWindow("Notepad", "memo", row.rect);
+    if (row.minimized) run.desktop.ShowWindow(memo, win::SwMinimize);
+    run.AddWindow("Other", "other", {50, 50, 300, 300}, 3);
+    run.desktop.Calls.clear();
+    run.Send(kHotKey, 0);
+    const CVirtualScreen& pager = run.Pager();
+    EXPECT_EQ(run.desktop.Foreground, memo);
+    EXPECT_EQ(pager.CurrentFrame, row.frame);
+    EXPECT_EQ(pager.LastForeground, memo);
+    if (row.frame == 0) {
+      EXPECT_EQ(std::count(run.desktop.Calls.begin(), run.desktop.Calls.end(), "EnumWindows()"), 1);
+    }
+    CWindowList after;
+    EnumerateWindows(run.desktop, after);
+    std::erase_if(after, [&](const CWindow& w) { return w.Handle == run.Pager().Handle(); });
+    ASSERT_EQ(pager.WindowList.size(), after.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+      EXPECT_EQ(pager.WindowList[i].Handle, after[i].Handle) << i;
+      EXPECT_EQ(pager.WindowList[i].Bounds, after[i].Bounds) << i;
+    }
   }
 }
 

@@ -127,6 +127,32 @@ TEST_F(HotKeyTest, EveryCapturedKeyOfTheUsAndJapaneseLayoutsRegistersAsItself) {
   }
 }
 
+// The layout is asked for its names once, and again only after it changed.
+TEST(HotKeyNames, AreAskedOfTheLayoutOnceUntilItChanges) {
+  struct CountingDesktop : SimDesktop {
+    int Questions = 0;
+    unsigned MapVirtualKeyA(unsigned code, unsigned mapType) override {
+      ++Questions;
+      return SimDesktop::MapVirtualKeyA(code, mapType);
+    }
+    std::string GetKeyNameTextA(long lParam) override {
+      ++Questions;
+      return SimDesktop::GetKeyNameTextA(lParam);
+    }
+  } desktop;
+  EXPECT_EQ(TextToHotKey(desktop, "Ctrl+Alt+\\"), 0xC0DC);
+  EXPECT_GT(desktop.Questions, 0);
+  desktop.Questions = 0;
+  EXPECT_EQ(HotKeyToText(desktop, 0xC0DC), "Ctrl+Alt+\\");
+  EXPECT_EQ(TextToHotKey(desktop, "alt+ctrl+num del"), 0xC06E);
+  EXPECT_EQ(TextToHotKey(desktop, "Ctrl+NoSuchKey"), 0);
+  EXPECT_EQ(desktop.Questions, 0);
+  desktop.KeyboardLayout[0xDC].second = "Yen";
+  EXPECT_EQ(TextToHotKey(desktop, "ctrl+yen"), 0x40DC);
+  EXPECT_EQ(HotKeyToText(desktop, 0x40DC), "Ctrl+Yen");
+  EXPECT_GT(desktop.Questions, 0);
+}
+
 struct CaptureFieldTest : HotKeyTest {
   HeadlessBackend backend;
   TApplication app{backend};

@@ -1,6 +1,7 @@
 #include "platform/sim/SimDesktop.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 
 SimDesktop::SimDesktop(std::shared_ptr<SimSystem> system) : System(std::move(system)) {}
@@ -136,6 +137,56 @@ bool SimDesktop::UnregisterHotKey(WindowHandle window, int id) {
   if (it == table.end()) return false;
   table.erase(it);
   return true;
+}
+
+namespace {
+// Shared by every simulated desktop, so that a layout built where another one was freed
+// never looks like it.
+std::uint64_t NextLayoutId() {
+  static std::atomic<std::uint64_t> next{1};
+  return next++;
+}
+}  // namespace
+
+SimKeyboardLayout::SimKeyboardLayout(Keys keys) : Keys(std::move(keys)), id_(NextLayoutId()) {}
+
+SimKeyboardLayout::SimKeyboardLayout(const SimKeyboardLayout& other)
+    : Keys(other), id_(NextLayoutId()) {}
+
+SimKeyboardLayout& SimKeyboardLayout::operator=(const SimKeyboardLayout& other) {
+  Keys::operator=(other);
+  id_ = NextLayoutId();
+  return *this;
+}
+
+SimKeyboardLayout& SimKeyboardLayout::operator=(Keys keys) {
+  Keys::operator=(std::move(keys));
+  id_ = NextLayoutId();
+  return *this;
+}
+
+SimKeyboardLayout::mapped_type& SimKeyboardLayout::operator[](unsigned code) {
+  id_ = NextLayoutId();
+  return Keys::operator[](code);
+}
+
+SimKeyboardLayout::mapped_type& SimKeyboardLayout::at(unsigned code) {
+  id_ = NextLayoutId();
+  return Keys::at(code);
+}
+
+SimKeyboardLayout::size_type SimKeyboardLayout::erase(unsigned code) {
+  id_ = NextLayoutId();
+  return Keys::erase(code);
+}
+
+void SimKeyboardLayout::clear() {
+  id_ = NextLayoutId();
+  Keys::clear();
+}
+
+std::uint64_t SimDesktop::KeyboardLayoutId() {
+  return KeyboardLayout.Id();
 }
 
 unsigned SimDesktop::MapVirtualKeyA(unsigned code, unsigned mapType) {

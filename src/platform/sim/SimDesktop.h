@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory window system for tests and benchmarks. It models what the program relies
 // on and logs every call it receives, so a test can check the order of the calls.
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -31,6 +32,26 @@ struct SimSystem {
 // with the keys the keypad sends while Num Lock is off.
 std::map<unsigned, std::pair<unsigned, std::string>> SimUsKeyboardLayout();
 std::map<unsigned, std::pair<unsigned, std::string>> SimJapaneseKeyboardLayout();
+
+// A keyboard layout that takes a new identity, never used before by any layout, whenever
+// a test changes it, as a real layout is told apart by its handle.
+class SimKeyboardLayout : public std::map<unsigned, std::pair<unsigned, std::string>> {
+ public:
+  using Keys = std::map<unsigned, std::pair<unsigned, std::string>>;
+  SimKeyboardLayout(Keys keys = SimUsKeyboardLayout());
+  SimKeyboardLayout(const SimKeyboardLayout& other);
+  SimKeyboardLayout& operator=(const SimKeyboardLayout& other);
+  SimKeyboardLayout& operator=(Keys keys);
+  // Every way a test changes the keys.
+  mapped_type& operator[](unsigned code);
+  mapped_type& at(unsigned code);
+  size_type erase(unsigned code);
+  void clear();
+  std::uint64_t Id() const { return id_; }
+
+ private:
+  std::uint64_t id_;
+};
 
 // One top-level window. Minimized and maximized are the WS_MINIMIZE and WS_MAXIMIZE bits
 // of Style, as the program reads them.
@@ -70,7 +91,7 @@ class SimDesktop : public Desktop {
   std::vector<std::string> StartedProcesses;
   std::vector<std::string> FailingCommandLines;
   std::string ExecutablePath = "C:\\Tarnwick\\tarnwick.exe";
-  std::map<unsigned, std::pair<unsigned, std::string>> KeyboardLayout = SimUsKeyboardLayout();
+  SimKeyboardLayout KeyboardLayout;
   bool HookStarted = false;
   WindowHandle HookTarget = 0;
   int HookSnappingKey = 0;
@@ -150,6 +171,7 @@ class SimDesktop : public Desktop {
   bool UnregisterHotKey(WindowHandle window, int id) override;
   unsigned MapVirtualKeyA(unsigned code, unsigned mapType) override;
   std::string GetKeyNameTextA(long lParam) override;
+  std::uint64_t KeyboardLayoutId() override;
   int CompareStringA(unsigned flags, const std::string& a, const std::string& b) override;
 
   bool EnumWindows(const EnumWindowsProc& callback) override;

@@ -81,6 +81,11 @@ std::string Win32Desktop::GetKeyNameTextA(long lParam) {
   return length > 0 ? WideToCp932(std::wstring(name, static_cast<size_t>(length))) : std::string();
 }
 
+std::uint64_t Win32Desktop::KeyboardLayoutId() {
+  // Switching the input language changes the thread's layout handle.
+  return reinterpret_cast<std::uintptr_t>(::GetKeyboardLayout(0));
+}
+
 int Win32Desktop::CompareStringA(unsigned flags, const std::string& a, const std::string& b) {
   std::wstring wa = Cp932ToWide(a), wb = Cp932ToWide(b);
   return ::CompareStringW(LOCALE_USER_DEFAULT, flags, wa.c_str(), static_cast<int>(wa.size()),

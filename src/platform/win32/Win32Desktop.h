@@ -26,6 +26,7 @@ class Win32Desktop : public Desktop {
   bool UnregisterHotKey(WindowHandle window, int id) override;
   unsigned MapVirtualKeyA(unsigned code, unsigned mapType) override;
   std::string GetKeyNameTextA(long lParam) override;
+  std::uint64_t KeyboardLayoutId() override;
   int CompareStringA(unsigned flags, const std::string& a, const std::string& b) override;
   int GetSystemMetrics(int index) override;
   std::vector<TMonitor> EnumDisplayMonitors() override;  // Win32Monitors.cpp
