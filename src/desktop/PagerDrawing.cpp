@@ -33,6 +33,11 @@ void TFormVirtualDesktop::DrawPager() {
   FrameStep = FrameStepFor(strip, ScreenSize);
   CellSize = CellSizeFor(strip, client, count);
   FrameCells = LayoutCells(strip, client, count);
+  // Taken once: the scale reads a setting, and the loops below use it for every window.
+  const CPagerScale scale = Scale();
+  auto drawn = [&](const TRect& bounds, int frames) {
+    return ::VirtualToPager(OffsetByFrames(bounds, FrameStep, frames), scale);
+  };
 
   TCanvas& canvas = ImageFrame->Canvas();
   canvas.Pen = {clWhite, TPenStyle::Solid};
@@ -47,8 +52,7 @@ void TFormVirtualDesktop::DrawPager() {
     canvas.Pen = {kMonitorOutline, TPenStyle::Solid};
     canvas.Brush = {clWhite, TBrushStyle::Clear};
     for (int frame = 0; frame < count; ++frame)
-      for (const TMonitor& monitor : Monitors)
-        canvas.Rectangle(VirtualToPager(OffsetByFrames(monitor.Bounds, FrameStep, frame)));
+      for (const TMonitor& monitor : Monitors) canvas.Rectangle(drawn(monitor.Bounds, frame));
   }
 
   if (AnimationStep == -1 || Setting("VirtualDesktopInactive") == kInactiveTransparent) {
@@ -61,7 +65,7 @@ void TFormVirtualDesktop::DrawPager() {
                           : it->Handle == LastForeground   ? clLime
                                                            : clYellow;
       canvas.Brush = {fill, TBrushStyle::Solid};
-      canvas.Rectangle(PagerRectOf(it->Bounds));
+      canvas.Rectangle(drawn(it->Bounds, CurrentFrame));
     }
   }
   if (DragWindow) {
