@@ -28,12 +28,19 @@ void CCommandOption::StoreEntry(int index) {
   const CCommandItem& like = !append            ? entries_[static_cast<std::size_t>(index)]
                              : entries_.empty() ? DefaultEntry
                                                 : entries_.back();
+  // A reload of an unchanged file takes the texts of the entries kept at the last load
+  // instead of making each one again.
+  const std::size_t at = append ? entries_.size() : static_cast<std::size_t>(index);
+  const CCommandItem* same = at < kept_.size() ? &kept_[at] : nullptr;
   CCommandItem entry;
-  entry.Name = TakeText("Name", like.Name, DefaultEntry.Name);
-  entry.WindowTitle = TakeText("WindowTitle", like.WindowTitle, DefaultEntry.WindowTitle);
-  entry.HotKey = TakeText("HotKey", like.HotKey, DefaultEntry.HotKey);
+  entry.Name = TakeText("Name", like.Name, same ? &same->Name : nullptr, DefaultEntry.Name);
+  entry.WindowTitle = TakeText("WindowTitle", like.WindowTitle, same ? &same->WindowTitle : nullptr,
+                               DefaultEntry.WindowTitle);
+  entry.HotKey =
+      TakeText("HotKey", like.HotKey, same ? &same->HotKey : nullptr, DefaultEntry.HotKey);
   entry.Reserved = DefaultEntry.Reserved;
-  entry.Program = TakeText("Program", like.Program, DefaultEntry.Program);
+  entry.Program =
+      TakeText("Program", like.Program, same ? &same->Program : nullptr, DefaultEntry.Program);
   if (append)
     entries_.push_back(std::move(entry));
   else

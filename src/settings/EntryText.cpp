@@ -6,8 +6,11 @@ CEntryText::CEntryText(const std::string& text) {
 
 CEntryText::CEntryText(const char* text) : CEntryText(std::string(text ? text : "")) {}
 
-CEntryText CEntryText::SharedWith(const CEntryText& like, const std::string& text) {
-  return like.Str() == text ? like : CEntryText(text);
+CEntryText CEntryText::SharedWith(const CEntryText& like, const CEntryText* other,
+                                  const std::string& text) {
+  if (like.Str() == text) return like;
+  if (other && other->Str() == text) return *other;
+  return CEntryText(text);
 }
 
 const std::string& CEntryText::EmptyText() {

@@ -18,8 +18,10 @@ class CEntryText {
   const std::string& Str() const { return text_ ? *text_ : EmptyText(); }
   operator const std::string&() const { return Str(); }
 
-  // `text` as an entry field, sharing `like`'s buffer when it holds the same text.
-  static CEntryText SharedWith(const CEntryText& like, const std::string& text);
+  // `text` as an entry field, sharing `like`'s buffer when it holds the same text, else
+  // `other`'s (null: none). A new buffer is made only when neither holds it.
+  static CEntryText SharedWith(const CEntryText& like, const CEntryText* other,
+                               const std::string& text);
 
   friend bool operator==(const CEntryText& a, const CEntryText& b) { return a.Str() == b.Str(); }
   friend std::ostream& operator<<(std::ostream& out, const CEntryText& text) {

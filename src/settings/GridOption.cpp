@@ -122,9 +122,9 @@ void CGridOption::PutInt(const std::string& key, int value) {
 }
 
 CEntryText CGridOption::TakeText(const std::string& key, const CEntryText& like,
-                                 const CEntryText& fallback) const {
+                                 const CEntryText* same, const CEntryText& fallback) const {
   const COptionItem* item = BoundItem(key);
-  return item ? CEntryText::SharedWith(like, item->TextValue()) : fallback;
+  return item ? CEntryText::SharedWith(like, same, item->TextValue()) : fallback;
 }
 
 int CGridOption::TakeInt(const std::string& key, int fallback) const {

@@ -70,10 +70,11 @@ class CGridOption : public CIniFileOption {
   virtual void RestoreKeptEntries() = 0;
 
   // Entry fields to and from the bound items. A key that is not bound is passed over on
-  // the way in and gives `fallback` on the way out.
+  // the way in and gives `fallback` on the way out. A text taken shares the buffer of
+  // `like` or `same` when either holds it.
   void PutText(const std::string& key, const std::string& value);
   void PutInt(const std::string& key, int value);
-  CEntryText TakeText(const std::string& key, const CEntryText& like,
+  CEntryText TakeText(const std::string& key, const CEntryText& like, const CEntryText* same,
                       const CEntryText& fallback) const;
   int TakeInt(const std::string& key, int fallback) const;
 

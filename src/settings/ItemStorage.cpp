@@ -29,6 +29,13 @@ void WriteItemValue(CIniFile& file, const std::string& section, const std::strin
     file.WriteInteger(section, iniKey, item.IntValue());
     return;
   }
-  std::string text = IsMemoItem(item) ? EncodeMemoText(item.TextValue()) : item.TextValue();
-  file.WriteString(section, iniKey, "\"" + text + "\"");
+  // One buffer for every value written: a list's save writes thousands of them.
+  thread_local std::string quoted;
+  quoted.assign(1, '"');
+  if (IsMemoItem(item))
+    quoted.append(EncodeMemoText(item.TextValue()));
+  else
+    quoted.append(item.TextValue());
+  quoted.push_back('"');
+  file.WriteString(section, iniKey, quoted);
 }

@@ -37,9 +37,13 @@ void CWatchingOption::StoreEntry(int index) {
                               : entries_.empty() ? DefaultEntry
                                                  : entries_.back();
   const CWatchingItem& d = DefaultEntry;
+  // A reload of an unchanged file takes the texts of the rules kept at the last load.
+  const std::size_t at = append ? entries_.size() : static_cast<std::size_t>(index);
+  const CWatchingItem* same = at < kept_.size() ? &kept_[at] : nullptr;
   CWatchingItem entry;
-  entry.Name = TakeText("Name", like.Name, d.Name);
-  entry.WindowTitle = TakeText("WindowTitle", like.WindowTitle, d.WindowTitle);
+  entry.Name = TakeText("Name", like.Name, same ? &same->Name : nullptr, d.Name);
+  entry.WindowTitle =
+      TakeText("WindowTitle", like.WindowTitle, same ? &same->WindowTitle : nullptr, d.WindowTitle);
   entry.Translucent = TakeInt("Translucent", d.Translucent);
   // A hand-edited file may hold any number; a rule takes the nearest one its dialog would
   // accept, so that an alpha of 0 or 256 never makes a window invisible yet clickable.

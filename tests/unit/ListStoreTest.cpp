@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ListTestForms.h"
 #include "SettingsTestSupport.h"
 #include "toolkit/headless/HeadlessBackend.h"
@@ -281,6 +283,31 @@ TEST_F(ListStoreTest, HandEditedFileIsReadWhateverItsCaseAndQuoting) {
   EXPECT_EQ(rule.PositionTop, -25);
   EXPECT_EQ(rule.Frame, 0);  // no integer: the default
   EXPECT_EQ(rule.Name, "\"\"quoted\"\"");
+}
+
+TEST_F(ListStoreTest, ReloadKeepsTheTextsOfUnchangedEntriesAndTheKeptCopyFollows) {
+  const auto file = [](const char* name1) {
+    return std::string("[Command]\r\nCount=2\r\nName0=\"first\"\r\nName1=\"") + name1 +
+           "\"\r\n[Watching]\r\nCount=1\r\nWindowTitle0=\"@Class\"\r\n";
+  };
+  WriteFile(path, file("second"));
+  ASSERT_TRUE(commands.Load());
+  ASSERT_TRUE(watching.Load());
+  const std::string* name0 = &commands.Entry(0).Name.Str();
+  const std::string* title0 = &watching.Entry(0).WindowTitle.Str();
+
+  WriteFile(path, file("changed"));
+  ASSERT_TRUE(commands.Load());
+  ASSERT_TRUE(watching.Load());
+  EXPECT_EQ(&commands.Entry(0).Name.Str(), name0);  // not made again
+  EXPECT_EQ(&watching.Entry(0).WindowTitle.Str(), title0);
+  EXPECT_EQ(Names(commands), (std::vector<std::string>{"first", "changed"}));
+
+  // With the file gone, the entries of that last load come back.
+  std::filesystem::remove(path);
+  commands.Clear();
+  ASSERT_TRUE(commands.Load());
+  EXPECT_EQ(Names(commands), (std::vector<std::string>{"first", "changed"}));
 }
 
 }  // namespace
