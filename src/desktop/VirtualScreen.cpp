@@ -301,6 +301,12 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
   } else {
     RefreshWindowList();
   }
+  // The hook tells of an activation as it begins: the system may not have put the window
+  // in front yet, and no later notice would redraw the pager once it has.
+  if (!IsStateNotice(type) &&
+      std::any_of(WindowList.begin(), WindowList.end(),
+                  [window](const CWindow& w) { return w.Handle == window; }))
+    LastForeground = window;
   DrawPager();
 }
 

@@ -58,10 +58,16 @@ TEST_F(NoticeTest, IgnoredEntirelyBeforeTheDeferredStart) {
 TEST_F(NoticeTest, WithoutFollowingOnlyThePagerReacts) {
   Set("VirtualDesktopMoveActiveFrame", 0);
   WindowHandle w = Add(At(100, 800));
+  WindowHandle before = Add(At(100, 100));
+  // The hook tells of the activation before the system has put the window in front.
+  desktop.Foreground = before;
   pager->NotifyActivation(5, w, false);
   EXPECT_EQ(pager->CurrentFrame, 0);
   EXPECT_EQ(pager->Animations, 1);
   EXPECT_EQ(pager->Draws, 1);
+  EXPECT_EQ(pager->LastForeground, w) << "the pager shows the window being activated in front";
+  pager->NotifyActivation(1, before, false);  // a state notice tells of no activation
+  EXPECT_EQ(pager->LastForeground, before);
 }
 
 TEST_F(NoticeTest, TransparentPagerFadesAgainAfterTheSwitch) {
