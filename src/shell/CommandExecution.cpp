@@ -6,18 +6,6 @@
 #include "shell/OptionDlg.h"
 #include "shell/Program.h"
 
-namespace {
-
-// The rectangle around every monitor.
-TRect Monitors(Desktop& desktop) {
-  const int left = desktop.GetSystemMetrics(win::SmXVirtualScreen);
-  const int top = desktop.GetSystemMetrics(win::SmYVirtualScreen);
-  return {left, top, left + desktop.GetSystemMetrics(win::SmCxVirtualScreen),
-          top + desktop.GetSystemMetrics(win::SmCyVirtualScreen)};
-}
-
-}  // namespace
-
 void TOptionDlg::ExecuteCommand(int id) {
   Desktop& desktop = program_.Platform;
   TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
@@ -32,7 +20,7 @@ void TOptionDlg::ExecuteCommand(int id) {
   // The window in front is the one used last, whether or not its activation was heard of.
   activations_.Activated(foreground, desktop);
   std::optional<TRect> monitors;
-  if (program_.OptionSettings["VirtualDesktop"].IntValue() != 0) monitors = Monitors(desktop);
+  if (program_.OptionSettings["VirtualDesktop"].IntValue() != 0) monitors = pager.MonitorsRect();
   WindowHandle target = ChooseCommandTarget(candidates, foreground, monitors, activations_);
 
   if (target) {

@@ -120,9 +120,12 @@ void TOptionDlg::OnWindowCreated(WindowHandle window) {
         frameIndex = rules["FramePosition"].IntValue() - 1;
       TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
       pager.MoveWindowToFrame(window, r, frameIndex);
-      // The list, and the pager's picture, hold the new window where it now is.
-      pager.RefreshWindowList();
-      pager.DrawPager();
+      // The list, and the pager's picture, hold the new window where it now is (without
+      // virtual screens nothing uses them).
+      if (program_.OptionSettings["VirtualDesktop"].IntValue() != 0) {
+        pager.RefreshWindowList();
+        pager.DrawPager();
+      }
     }
   }
 }
