@@ -5,7 +5,7 @@
 # read afterwards), never inside $(...).
 
 # The program's texts as the dialogs show them; the version is the project's.
-TW_VERSION=$(sed -n 's/^project(Tarnwick VERSION \([0-9.]*\) .*/\1/p' "${TW_DATA}/../../../CMakeLists.txt")
+TW_VERSION=$(sed -n 's/^project(Tarnwick VERSION \([0-9.]*\) .*/\1/p' "${TW_DATA}/../../../../CMakeLists.txt")
 TRAY_OPTIONS_TITLE="Tarnwick ${TW_VERSION}"
 ABOUT_TITLE="バージョン情報"
 COMMAND_TITLE="コマンドの登録"
