@@ -4,9 +4,24 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Shipped binaries carry no debug information (the native build keeps it for debugging).
 set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 
+# The project's version for both version resources, and as a plain line for tools/package.
+if(NOT PROJECT_VERSION MATCHES "^[0-9]+\\.[0-9]+\\.[0-9]+$")
+  message(FATAL_ERROR "the project version must be major.minor.patch, not ${PROJECT_VERSION}")
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/cmake/TarnwickVersion.h.in
+  ${CMAKE_BINARY_DIR}/generated/TarnwickVersion.h @ONLY)
+file(WRITE ${CMAKE_BINARY_DIR}/version.txt "${PROJECT_VERSION}\n")
+set(TW_RESOURCE_SCRIPTS ${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc
+  ${CMAKE_SOURCE_DIR}/hook/win32/twhook.rc)
+# windres's dependencies are not scanned: a new version must rebuild the resources.
+set_source_files_properties(${TW_RESOURCE_SCRIPTS} PROPERTIES
+  INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated
+  OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/TarnwickVersion.h)
+
 # The hook library: exactly _StartHook and _EndHook, named by the .def file.
 file(GLOB TW_HOOK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/hook/*.cpp ${CMAKE_SOURCE_DIR}/hook/win32/*.cpp)
-add_library(twhook SHARED ${TW_HOOK_SOURCES} ${CMAKE_SOURCE_DIR}/hook/twhook.def)
+add_library(twhook SHARED ${TW_HOOK_SOURCES} ${CMAKE_SOURCE_DIR}/hook/twhook.def
+  ${CMAKE_SOURCE_DIR}/hook/win32/twhook.rc)
 set_target_properties(twhook PROPERTIES PREFIX "" OUTPUT_NAME twhook)
 target_include_directories(twhook PRIVATE ${CMAKE_SOURCE_DIR}/hook)
 target_link_options(twhook PRIVATE ${TW_STATIC_LINK} -Wl,--enable-stdcall-fixup)
@@ -20,8 +35,7 @@ add_executable(tarnwick WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win32/WinMain.cpp
   ${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc)
 target_link_libraries(tarnwick PRIVATE tw_core)
 target_link_options(tarnwick PRIVATE ${TW_STATIC_LINK} -municode)
-set_source_files_properties(${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc PROPERTIES
-  COMPILE_FLAGS "-c 65001")
+set_source_files_properties(${TW_RESOURCE_SCRIPTS} PROPERTIES COMPILE_FLAGS "-c 65001")
 
 # The end-to-end driver plays the user and the other applications.
 file(GLOB_RECURSE TW_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)

@@ -22,7 +22,7 @@ tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled wi
 # Item 4: the version box with the executable's version resource.
 tray_choose 4
 dialog_wait "${ABOUT_TITLE}"
-for text in "Tarnwick" "version 1.0.0" "Copyright (C) 2026 Tarnwick"; do
+for text in "Tarnwick" "version ${TW_VERSION}" "Copyright (C) 2026 Tarnwick"; do
   [[ -n $(control_line Static "${text}") ]] || fail "the version box does not show \"${text}\""
 done
 click_at_control "$(control_line Button OK)"

@@ -4,8 +4,9 @@
 # window. Every tw_driver call here runs in the scenario's own shell (its result file is
 # read afterwards), never inside $(...).
 
-# The program's texts as the dialogs show them.
-TRAY_OPTIONS_TITLE="Tarnwick 1.0.0"
+# The program's texts as the dialogs show them; the version is the project's.
+TW_VERSION=$(sed -n 's/^project(Tarnwick VERSION \([0-9.]*\) .*/\1/p' "${TW_DATA}/../../../../CMakeLists.txt")
+TRAY_OPTIONS_TITLE="Tarnwick ${TW_VERSION}"
 ABOUT_TITLE="バージョン情報"
 COMMAND_TITLE="コマンドの登録"
 WATCHING_TITLE="アプリケーションの監視"
