@@ -8,7 +8,7 @@
 #include "settings/IniValues.h"
 
 struct CIniFile::Image {
-  std::string path;
+  std::filesystem::path path;
   CIniDocument document;
   int users = 0;
   bool changed = false;
@@ -19,14 +19,14 @@ namespace {
 
 // The images of the files open right now. Everything runs on the GUI thread, and an
 // entry lives only while some Load or Save has its file open.
-std::map<std::string, std::shared_ptr<CIniFile::Image>>& OpenImages() {
-  static std::map<std::string, std::shared_ptr<CIniFile::Image>> images;
+std::map<std::filesystem::path, std::shared_ptr<CIniFile::Image>>& OpenImages() {
+  static std::map<std::filesystem::path, std::shared_ptr<CIniFile::Image>> images;
   return images;
 }
 
 }  // namespace
 
-CIniFile::CIniFile(const std::string& path)
+CIniFile::CIniFile(const std::filesystem::path& path)
     : path_(path), uncaughtAtOpen_(std::uncaught_exceptions()) {
   auto& images = OpenImages();
   auto found = images.find(path);
