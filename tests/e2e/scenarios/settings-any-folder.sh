@@ -7,6 +7,8 @@
 
 # shellcheck source=data/options-helpers.bash
 source "${TW_DATA}/options-helpers.bash"
+# shellcheck source=data/fault-settings-lib.bash
+source "${TW_DATA}/fault-settings-lib.bash"
 
 folder_unix="${WINEPREFIX}/drive_c/users/Zoë/한글 😀"
 folder_win='C:\users\Zoë\한글 😀'
