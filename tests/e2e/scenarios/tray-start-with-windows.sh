@@ -2,7 +2,8 @@
 # program's full path in quotes as the value "Tarnwick" under the current user's Run key,
 # unticking deletes it. Its check mark is read from the registry whenever the menu opens: a
 # value deleted behind the program's back shows unchecked, and one naming another copy
-# shows unchecked and is replaced by this copy's path when ticked.
+# shows unchecked and is replaced by this copy's path when ticked. The pager's copy of the
+# menu shows the same.
 # timeout: 150
 
 # shellcheck source=data/options-helpers.bash
@@ -29,12 +30,13 @@ expect_value() {
   tw_log "Run value: \"$1\""
 }
 
-# menu_shows <0|1> <picture>: opens the tray menu and photographs it; its check-mark column
+# menu_shows <0|1> <picture> [pager]: opens the tray menu (or the pager's copy of it, with a
+# right click on the pager) and photographs it; its check-mark column
 # has a mark (1) or none (0). No other check item is ticked here ("fix position" stays
 # off), and the driver cannot read another process's menu under Wine, so the picture is
 # the evidence: dark pixels left of the texts.
 menu_shows() {
-  tray_click_icon
+  if [[ ${3:-} == pager ]]; then tw_click 880 300 3; else tray_click_icon; fi
   menu_wait
   sleep 0.5
   shot_window "$2" "${MENU_LEFT},${MENU_TOP},${MENU_RIGHT},${MENU_BOTTOM}"
@@ -48,6 +50,9 @@ menu_shows() {
 }
 
 "${TW_WINE}" reg delete "${run_key}" /v Tarnwick /f >/dev/null 2>&1 || true
+# The pager stands where a right click finds it.
+printf '[VirtualDesktop]\r\nLeft=800\r\nTop=40\r\nWidth=160\r\nHeight=480\r\n' \
+  >"${TW_DIR}/tarnwick.ini"
 tw_start
 tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
 
@@ -78,5 +83,14 @@ menu_shows 0 menu-5-other-copy.png
 menu_choose "${item}"
 expect_value "${ours}"
 menu_shows 1 menu-6-replaced.png
+menu_choose "${item}"
+expect_value ""
+
+# The pager's menu, a copy of the tray menu made as it opens, shows a value set behind the
+# program's back, and its item unticks.
+"${TW_WINE}" reg add "${run_key}" /v Tarnwick /t REG_SZ /d "${ours}" /f >/dev/null 2>&1 ||
+  fail "reg add failed"
+expect_value "${ours}"
+menu_shows 1 menu-7-pager.png pager
 menu_choose "${item}"
 expect_value ""
