@@ -12,7 +12,6 @@ source "${TW_DATA}/options-helpers.bash"
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 ours="\"$(tw_winfile tarnwick.exe)\""
 other='"C:\Other copy\tarnwick.exe"'
-item_text='Windows の起動時に実行(&W)'
 # With virtual screens the item is the fifth: after the version box, before the separator
 # above exit.
 item=5
