@@ -2,7 +2,8 @@
 # with a folder of Hangul and an emoji in it. The settings file beside the program is read
 # at the start (its watching rule moves a new notepad, which also shows the hook library
 # working from there), OK in the options dialog writes it in that folder and nowhere else,
-# and after exit and a new start the options dialog shows the value saved.
+# start with Windows names the folder whole in the Run value, and after exit and a new
+# start the options dialog shows the value saved.
 # timeout: 150
 
 # shellcheck source=data/options-helpers.bash
@@ -37,6 +38,16 @@ ini_has() {
     awk -v s="[$1]" -v l="$2" '/^\[/{in_s=($0==s)} in_s && $0==l{found=1} END{exit !found}'
 }
 
+# export_reg: the Run key exported as a .reg file (UTF-16) holds the value naming the
+# folder's tarnwick.exe, every character kept ("\" doubled, quotes escaped).
+export_reg() {
+  rm -f "${TW_WORK}/run.reg"
+  "${TW_WINE}" regedit /e "$(tw_winpath "${TW_WORK}/run.reg")" \
+    'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run' >/dev/null 2>&1 &&
+    iconv -f UTF-16 -t UTF-8 "${TW_WORK}/run.reg" | tr -d '\r' >"${TW_WORK}/run.txt" &&
+    grep -qF '"Tarnwick"="\"C:\\users\\Zoë\\한글 😀\\tarnwick.exe\""' "${TW_WORK}/run.txt"
+}
+
 # stands_at <hwnd> <left> <top>
 stands_at() {
   tw_driver window-state "$1" || return 1
@@ -61,6 +72,11 @@ ini_has Watching 'Name0="memo"' || fail "the watching rule was lost"
 # No settings file anywhere else in the prefix (a folder name with stand-in characters).
 others=$(find "${WINEPREFIX}/drive_c" -iname 'tarnwick.ini*' ! -path "${ini}")
 [[ -z ${others} ]] || fail "settings written elsewhere: ${others}"
+
+# Start with Windows (the fifth item) stores the folder's name whole in the Run value.
+tray_choose 5
+tw_wait_for 10 export_reg || fail "the Run value does not name ${folder_win}\tarnwick.exe"
+grep -F Tarnwick "${TW_WORK}/run.txt"
 
 # Exit from the tray menu (its sixth item), then a new start reads the value back.
 tray_choose 6
