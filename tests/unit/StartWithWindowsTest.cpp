@@ -2,6 +2,9 @@
 // value holds each time the menu opens, in the tray and in the pager's copy alike.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+
 #include "OptionDlgTestTexts.h"
 #include "RunningProgram.h"
 
