@@ -19,7 +19,7 @@ constexpr unsigned kWmExitSizeMove = 0x0232;
 }  // namespace
 
 TFormVirtualDesktop::TFormVirtualDesktop(TApplication& application, Desktop& desktop,
-                                         CCustomOption& options, std::string settingsPath,
+                                         CCustomOption& options, std::filesystem::path settingsPath,
                                          const TPopupMenu* trayMenu)
     : TForm(application, "FormVirtualDesktop"),
       CVirtualScreen(desktop, options),
@@ -118,6 +118,9 @@ void TFormVirtualDesktop::CopyTrayMenu() {
   old.swap(PopupMenu1->Items);
   for (TMenuItem* item : old) delete item;
   if (!trayMenu_) return;
+  // The tray menu's own preparation first, so that the copy shows what the tray menu would
+  // show now (a check mark read from the system).
+  if (trayMenu_->OnPopup) trayMenu_->OnPopup(*PopupMenu1);
   for (TMenuItem* original : trayMenu_->Items) {
     auto* copy = Create<TMenuItem>(this, original->Name());
     copy->SetCaption(original->Caption());

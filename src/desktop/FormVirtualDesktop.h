@@ -5,6 +5,7 @@
 // dragged by any spot without a window. While the program is inactive it can shrink to a
 // strip or fade out. It holds the model of the virtual screens (CVirtualScreen) and gives
 // it its window, its redrawing and its inactive animation.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,7 +24,7 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
   // `trayMenu` is the menu the pager's own menu copies; the settings file holds the
   // pager's position and size.
   TFormVirtualDesktop(TApplication& application, Desktop& desktop, CCustomOption& options,
-                      std::string settingsPath, const TPopupMenu* trayMenu);
+                      std::filesystem::path settingsPath, const TPopupMenu* trayMenu);
   ~TFormVirtualDesktop() override;
   std::string ClassName() const override { return "TFormVirtualDesktop"; }
 
@@ -111,7 +112,7 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
 
   TApplication& application_;
   CCustomOption& settings_;
-  const std::string settingsPath_;
+  const std::filesystem::path settingsPath_;
   const TPopupMenu* trayMenu_;
   bool drawing_ = false;
   bool shown_ = false;  // FormShow ran and the pager was not closed since

@@ -5,6 +5,7 @@
 // against SimDesktop. Each function is named and shaped after the Windows call it
 // stands for; texts are code page 932 bytes.
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -210,18 +211,29 @@ class Desktop {
   virtual bool CreateProcessA(const std::string& commandLine, unsigned creationFlags,
                               ProcessInformation& info) = 0;
 
-  // Full path of the program's own executable.
-  virtual std::string ModuleFileName() = 0;
+  // Full path of the program's own executable, with every character of its folder's name
+  // (GetModuleFileNameW): the settings file and the version resource are found by it.
+  virtual std::filesystem::path ModuleFileName() = 0;
 
-  // The version resource of a file. GetFileVersionInfoSizeA gives its size (0: none);
-  // GetFileVersionInfoA reads it into `block`, which only VerQueryValueA interprets. A
+  // The version resource of a file. GetFileVersionInfoSizeW gives its size (0: none);
+  // GetFileVersionInfoW reads it into `block`, which only VerQueryValueA interprets. A
   // string value ("\StringFileInfo\041103a4\ProductName") arrives as its text
   // (code page 932, no terminating zero), "\VarFileInfo\Translation" as its bytes.
-  virtual unsigned GetFileVersionInfoSizeA(const std::string& path) = 0;
-  virtual bool GetFileVersionInfoA(const std::string& path, unsigned size,
+  virtual unsigned GetFileVersionInfoSizeW(const std::filesystem::path& path) = 0;
+  virtual bool GetFileVersionInfoW(const std::filesystem::path& path, unsigned size,
                                    std::vector<std::uint8_t>& block) = 0;
   virtual bool VerQueryValueA(const std::vector<std::uint8_t>& block, const std::string& subBlock,
                               std::string& value) = 0;
+
+  // The current user's programs started at log-on: value `name` under
+  // HKCU\Software\Microsoft\Windows\CurrentVersion\Run, a command line. It names a
+  // program's path, so it is carried like one, with every character. RegGetValueW: false
+  // when the value is absent or cannot be read. RegSetKeyValueW writes it as REG_SZ;
+  // RegDeleteKeyValueW is true also when there was no such value.
+  virtual bool RegGetRunValue(const std::string& name, std::filesystem::path& commandLine) = 0;
+  virtual bool RegSetRunValue(const std::string& name,
+                              const std::filesystem::path& commandLine) = 0;
+  virtual bool RegDeleteRunValue(const std::string& name) = 0;
 
   // Runs `handler` once when the process is about to die of an unhandled exception (a
   // crash, or a C++ exception nobody caught), before it ends; an empty handler removes it.

@@ -1,6 +1,6 @@
 #include "settings/CommandOption.h"
 
-CCommandOption::CCommandOption(TApplication& app, std::string settingsPath)
+CCommandOption::CCommandOption(TApplication& app, std::filesystem::path settingsPath)
     : CGridOption(app, std::move(settingsPath), "Command") {}
 
 void CCommandOption::Initialize() {

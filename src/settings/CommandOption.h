@@ -15,7 +15,7 @@ class CCommandOption : public CGridOption {
     CEntryText Program;      // command line started when no window matches
   };
 
-  CCommandOption(TApplication& app, std::string settingsPath);
+  CCommandOption(TApplication& app, std::filesystem::path settingsPath);
 
   bool ValidateLoaded() override { return true; }
   bool ValidateInput() override { return true; }

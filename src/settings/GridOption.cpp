@@ -28,7 +28,8 @@ std::vector<ListKey> ListKeysOf(CCustomOption& list, const std::string& section)
 
 }  // namespace
 
-CGridOption::CGridOption(TApplication& app, std::string settingsPath, std::string sectionName)
+CGridOption::CGridOption(TApplication& app, std::filesystem::path settingsPath,
+                         std::string sectionName)
     : CIniFileOption(app, std::move(settingsPath)), sectionName_(std::move(sectionName)) {}
 
 bool CGridOption::Load() {

@@ -21,7 +21,7 @@ constexpr int kMaxListEntries = 0xBFFA;
 
 class CGridOption : public CIniFileOption {
  public:
-  CGridOption(TApplication& app, std::string settingsPath, std::string sectionName);
+  CGridOption(TApplication& app, std::filesystem::path settingsPath, std::string sectionName);
 
   // Replaces the list with the file's entries: "Count" of them, at most kMaxListEntries
   // (none for a missing, negative or unreadable count). A key the file lacks takes the

@@ -8,7 +8,7 @@
 #include "settings/IniValues.h"
 
 struct CIniFile::Image {
-  std::string path;
+  std::filesystem::path path;
   CIniDocument document;
   int users = 0;
   bool changed = false;
@@ -19,17 +19,19 @@ namespace {
 
 // The images of the files open right now. Everything runs on the GUI thread, and an
 // entry lives only while some Load or Save has its file open.
-std::map<std::string, std::shared_ptr<CIniFile::Image>>& OpenImages() {
-  static std::map<std::string, std::shared_ptr<CIniFile::Image>> images;
+// Keyed by the path's exact characters.
+using PathChars = std::filesystem::path::string_type;
+std::map<PathChars, std::shared_ptr<CIniFile::Image>>& OpenImages() {
+  static std::map<PathChars, std::shared_ptr<CIniFile::Image>> images;
   return images;
 }
 
 }  // namespace
 
-CIniFile::CIniFile(const std::string& path)
+CIniFile::CIniFile(const std::filesystem::path& path)
     : path_(path), uncaughtAtOpen_(std::uncaught_exceptions()) {
   auto& images = OpenImages();
-  auto found = images.find(path);
+  auto found = images.find(path.native());
   if (found != images.end()) {
     image_ = found->second;
   } else {
@@ -39,7 +41,7 @@ CIniFile::CIniFile(const std::string& path)
     // On failure `bytes` is empty: the file reads as empty.
     image_->existed = ReadWholeFile(path, bytes);
     image_->document = CIniDocument(std::move(bytes));
-    images.emplace(path, image_);
+    images.emplace(path.native(), image_);
   }
   ++image_->users;
 }
@@ -59,7 +61,7 @@ void CIniFile::Leave(bool write, bool& written) {
   if (!image_) return;
   std::shared_ptr<Image> image = std::move(image_);
   if (--image->users > 0) return;
-  OpenImages().erase(image->path);
+  OpenImages().erase(image->path.native());
   if (write && image->changed)
     written = ReplaceFileAtomically(image->path, image->document.Serialize());
 }

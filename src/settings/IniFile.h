@@ -5,6 +5,7 @@
 // any access; the file on disk is replaced in one piece when the last access closes, so
 // the lists' writes are never lost and never written half. Accesses are matched by the
 // exact path text; the program names its one settings file the same way everywhere.
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,14 +14,14 @@ class CIniFile {
  public:
   // Joins the open image of `path`, or reads the file (a missing or unreadable file
   // reads as empty).
-  explicit CIniFile(const std::string& path);
+  explicit CIniFile(const std::filesystem::path& path);
   // Leaves without reporting: the last access writes the changes, unless it is being
   // left because of an exception, which drops them.
   ~CIniFile();
   CIniFile(const CIniFile&) = delete;
   CIniFile& operator=(const CIniFile&) = delete;
 
-  const std::string& Path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
   // Whether the file could be read when the shared image was made (false: missing).
   bool Existed() const;
   bool KeyExists(std::string_view section, std::string_view key) const;
@@ -42,7 +43,7 @@ class CIniFile {
  private:
   void Leave(bool write, bool& written);
 
-  std::string path_;
+  std::filesystem::path path_;
   std::shared_ptr<Image> image_;  // null once closed
   int uncaughtAtOpen_;
 };

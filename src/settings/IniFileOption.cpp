@@ -35,7 +35,7 @@ class ValueSnapshot {
 
 }  // namespace
 
-CIniFileOption::CIniFileOption(TApplication& app, std::string settingsPath)
+CIniFileOption::CIniFileOption(TApplication& app, std::filesystem::path settingsPath)
     : app_(app), settingsPath_(std::move(settingsPath)) {}
 
 CIniFileOption::~CIniFileOption() = default;
@@ -52,7 +52,8 @@ bool CIniFileOption::CIniFileScope::Close() {
   closed_ = true;
   bool written = owner_.iniFile_->Close();
   owner_.iniFile_.reset();
-  if (!written) ShowErrorMessage(owner_.app_, texts::settings::WriteFailed(owner_.settingsPath_));
+  if (!written)
+    ShowErrorMessage(owner_.app_, texts::settings::WriteFailed(PathText(owner_.settingsPath_)));
   return written;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // A settings object stored in the settings file.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -11,7 +12,7 @@ class TApplication;
 class CIniFileOption : public CCustomOption {
  public:
   // `app` shows the error box of a failed write.
-  CIniFileOption(TApplication& app, std::string settingsPath);
+  CIniFileOption(TApplication& app, std::filesystem::path settingsPath);
   ~CIniFileOption() override;
 
   // Reads every item (the current value is the default), calls AfterLoad with the file
@@ -34,7 +35,7 @@ class CIniFileOption : public CCustomOption {
   // to be done or the file was written.
   bool RewriteIfDeleted();
 
-  const std::string& SettingsPath() const { return settingsPath_; }
+  const std::filesystem::path& SettingsPath() const { return settingsPath_; }
   TApplication& Application() const { return app_; }
 
  protected:
@@ -60,7 +61,7 @@ class CIniFileOption : public CCustomOption {
   TApplication& app_;
   // Present only during Load and Save.
   std::unique_ptr<CIniFile> iniFile_;
-  std::string settingsPath_;
+  std::filesystem::path settingsPath_;
   // A Load found the file, or a save wrote it.
   bool fileSeen_ = false;
 };

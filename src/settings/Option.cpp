@@ -9,7 +9,7 @@
 #include "toolkit/Menus.h"
 #include "toolkit/SysUtils.h"
 
-COption::COption(TApplication& app, std::string settingsPath)
+COption::COption(TApplication& app, std::filesystem::path settingsPath)
     : CIniFileOption(app, std::move(settingsPath)) {}
 
 bool COption::ValidateLoaded() {

@@ -21,7 +21,7 @@ constexpr CIntRange kMiniWidthRange{8, 64};
 
 class COption : public CIniFileOption {
  public:
-  COption(TApplication& app, std::string settingsPath);
+  COption(TApplication& app, std::filesystem::path settingsPath);
 
   // A file edited by hand may hold any number: each of the four below is brought to the
   // nearest value ValidateInput would accept (ten thousand screens would have the pager

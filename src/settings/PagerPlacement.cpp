@@ -6,7 +6,7 @@ namespace {
 constexpr const char* kSection = "VirtualDesktop";
 }  // namespace
 
-void LoadPagerPlacement(const std::string& settingsPath, CPagerPlacement& placement) {
+void LoadPagerPlacement(const std::filesystem::path& settingsPath, CPagerPlacement& placement) {
   CIniFile file(settingsPath);
   placement.Left = file.ReadInteger(kSection, "Left", placement.Left);
   placement.Top = file.ReadInteger(kSection, "Top", placement.Top);
@@ -15,7 +15,8 @@ void LoadPagerPlacement(const std::string& settingsPath, CPagerPlacement& placem
   file.Close();
 }
 
-bool SavePagerPlacement(const std::string& settingsPath, const CPagerPlacement& placement) {
+bool SavePagerPlacement(const std::filesystem::path& settingsPath,
+                        const CPagerPlacement& placement) {
   CIniFile file(settingsPath);
   file.WriteInteger(kSection, "Left", placement.Left);
   file.WriteInteger(kSection, "Top", placement.Top);

@@ -2,7 +2,7 @@
 // The pager window's position and size in section "VirtualDesktop". They are no items of
 // the general options: the pager reads them when it is created and writes them only on
 // its save-placement command.
-#include <string>
+#include <filesystem>
 
 struct CPagerPlacement {
   // The pager's own values before the file is read.
@@ -14,7 +14,8 @@ struct CPagerPlacement {
 
 // Reads Left, Top, Width and Height; a key that is missing or holds no integer keeps the
 // value `placement` has.
-void LoadPagerPlacement(const std::string& settingsPath, CPagerPlacement& placement);
+void LoadPagerPlacement(const std::filesystem::path& settingsPath, CPagerPlacement& placement);
 
 // Writes all four at once. False when the file could not be written; it is then as it was.
-bool SavePagerPlacement(const std::string& settingsPath, const CPagerPlacement& placement);
+bool SavePagerPlacement(const std::filesystem::path& settingsPath,
+                        const CPagerPlacement& placement);

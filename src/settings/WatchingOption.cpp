@@ -4,7 +4,7 @@
 
 #include "settings/Option.h"
 
-CWatchingOption::CWatchingOption(TApplication& app, std::string settingsPath)
+CWatchingOption::CWatchingOption(TApplication& app, std::filesystem::path settingsPath)
     : CGridOption(app, std::move(settingsPath), "Watching") {}
 
 void CWatchingOption::Initialize() {

@@ -21,7 +21,7 @@ class CWatchingOption : public CGridOption {
     int FramePosition = 0;  // the frame, counted from 1
   };
 
-  CWatchingOption(TApplication& app, std::string settingsPath);
+  CWatchingOption(TApplication& app, std::filesystem::path settingsPath);
 
   bool ValidateLoaded() override { return true; }
   bool ValidateInput() override { return true; }

@@ -30,6 +30,10 @@ class TOptionDlg : public TForm {
   // Fixes or frees the pager's position, and stores the choice at once.
   void MenuItemVirtualDesktopFixedClick(TComponent& sender);
   void MenuItemAboutClick(TComponent& sender);
+  // Adds this program to the programs Windows starts at log-on, or takes it away.
+  void MenuItemStartWithWindowsClick(TComponent& sender);
+  // Before the tray menu opens: its check marks show what the system holds now.
+  void PopupMenuContextPopup(TComponent& sender);
   // Ends the program: everything the resident work started is undone first. While the
   // dialog is open it closes as with Cancel, and the program ends after that.
   void MenuItemExitClick(TComponent& sender);
@@ -122,6 +126,8 @@ class TOptionDlg : public TForm {
   TMenuItem* MenuItemVirtualDesktopSaveSize;
   TMenuItem* MenuItemVirtualDesktopFixed;
   TMenuItem* MenuItemAbout;
+  TMenuItem* MenuItemStartWithWindows;
+  TMenuItem* N2;
   TMenuItem* MenuItemExit;
 
   TTrayIcon* TrayIcon1;
@@ -163,6 +169,8 @@ class TOptionDlg : public TForm {
   // The grid of the tab in view becomes the target, whatever was pressed last.
   void TargetVisibleGrid();
   void Shutdown();
+  // Whether the log-on Run value starts this very executable (not another copy).
+  bool StartsWithWindows();
 
   Program& program_;
   TDrawGrid* gridTarget_ = nullptr;

@@ -195,6 +195,7 @@ void TOptionDlg::CreateControls() {
   // The tray icon and its menu. The two pager items show only while virtual screens are
   // used (COption::Apply).
   PopupMenuContext = Create<TPopupMenu>(this, "PopupMenuContext");
+  PopupMenuContext->OnPopup = [this](TComponent& sender) { PopupMenuContextPopup(sender); };
   MenuItemOption = AddMenuItem(PopupMenuContext, "MenuItemOption", t::MenuOption, 0);
   MenuItemOption->OnClick = [this](TComponent& sender) { MenuItemOptionClick(sender); };
   MenuItemVirtualDesktopSaveSize =
@@ -210,6 +211,14 @@ void TOptionDlg::CreateControls() {
   };
   MenuItemAbout = AddMenuItem(PopupMenuContext, "MenuItemAbout", t::MenuAbout, 0);
   MenuItemAbout->OnClick = [this](TComponent& sender) { MenuItemAboutClick(sender); };
+  // A check item that is no setting of the file: its mark is the registry's (not AutoCheck).
+  MenuItemStartWithWindows =
+      AddMenuItem(PopupMenuContext, "MenuItemStartWithWindows", t::MenuStartWithWindows, 0);
+  MenuItemStartWithWindows->OnClick = [this](TComponent& sender) {
+    MenuItemStartWithWindowsClick(sender);
+  };
+  // Exit stands apart, so that a slip from the check item above does not end the program.
+  N2 = AddMenuItem(PopupMenuContext, "N2", "-", 0);
   MenuItemExit = AddMenuItem(PopupMenuContext, "MenuItemExit", t::MenuExit, 0);
   MenuItemExit->OnClick = [this](TComponent& sender) { MenuItemExitClick(sender); };
 

@@ -55,7 +55,10 @@ extern const char* const MenuOption;
 extern const char* const MenuSaveSize;
 extern const char* const MenuFixed;
 extern const char* const MenuAbout;
+extern const char* const MenuStartWithWindows;
 extern const char* const MenuExit;
+// The start-with-Windows item could not change the registry.
+extern const char* const StartWithWindowsFailed;
 // The tray icon's tip, below the program's name, after a switch of virtual screens left
 // windows behind.
 extern const char* const TipMovesRefused;

@@ -7,13 +7,18 @@
 #include "watching/AboutBox.h"
 #include "watching/WatchingDlg.h"
 
-std::string SettingsPathFor(const std::string& executablePath) {
-  // Only a dot after the last path separator starts the extension.
-  size_t separator = executablePath.find_last_of("\\/:");
-  size_t dot = executablePath.rfind('.');
-  if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
-    return executablePath + ".ini";
-  return executablePath.substr(0, dot) + ".ini";
+std::filesystem::path SettingsPathFor(const std::filesystem::path& executablePath) {
+  // Worked on the path's own characters (UTF-16 on Windows), so that none is lost. Only a
+  // dot after the last path separator starts the extension.
+  using String = std::filesystem::path::string_type;
+  const String& name = executablePath.native();
+  const String separators{'\\', '/', ':'};
+  const String extension{'.', 'i', 'n', 'i'};
+  size_t separator = name.find_last_of(separators);
+  size_t dot = name.rfind('.');
+  if (dot == String::npos || (separator != String::npos && dot < separator))
+    return name + extension;
+  return name.substr(0, dot) + extension;
 }
 
 Program::Program(Desktop& desktop, ToolkitBackend& backend)

@@ -2,6 +2,7 @@
 // The program-wide objects, owned in creation order: the application, the three settings
 // objects, the version record and the six forms. WinMain builds one for the real run and
 // every test builds its own, so no state is shared between runs.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -31,7 +32,7 @@ class Program {
   Desktop& Platform;
   TApplication Application;
   // The settings file: the executable's path with the extension ".ini".
-  const std::string SettingsPath;
+  const std::filesystem::path SettingsPath;
   COption OptionSettings;
   CCommandOption CommandSettings;
   CWatchingOption WatchingSettings;
@@ -46,4 +47,4 @@ class Program {
 };
 
 // "C:\dir\tarnwick.exe" -> "C:\dir\tarnwick.ini"; a name without an extension gets one.
-std::string SettingsPathFor(const std::string& executablePath);
+std::filesystem::path SettingsPathFor(const std::filesystem::path& executablePath);

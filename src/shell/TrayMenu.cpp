@@ -1,13 +1,15 @@
-// The tray icon's menu: the options dialog, the pager's geometry, the version box and the
-// end of the program.
+// The tray icon's menu: the options dialog, the pager's geometry, the version box, the
+// start with Windows and the end of the program.
 #include "commands/CommandDlg.h"
 #include "commands/HotKeyRegistration.h"
 #include "desktop/FormVirtualDesktop.h"
 #include "general/ForceForeground.h"
+#include "platform/File.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTexts.h"
 #include "shell/FormMain.h"
 #include "shell/OptionDlg.h"
+#include "shell/OptionDlgTexts.h"
 #include "shell/Program.h"
 #include "toolkit/Dialogs.h"
 #include "watching/AboutBox.h"
@@ -53,7 +55,8 @@ void TOptionDlg::MenuItemVirtualDesktopSaveSizeClick(TComponent&) {
   // deleted meanwhile is first written again in full, not with these keys alone.
   if (!program_.OptionSettings.RewriteIfDeleted()) return;
   if (!program_.FormVirtualDesktop->SavePlacement())
-    ShowErrorMessage(program_.Application, texts::settings::WriteFailed(program_.SettingsPath));
+    ShowErrorMessage(program_.Application,
+                     texts::settings::WriteFailed(PathText(program_.SettingsPath)));
 }
 
 void TOptionDlg::MenuItemVirtualDesktopFixedClick(TComponent&) {
@@ -64,7 +67,8 @@ void TOptionDlg::MenuItemVirtualDesktopFixedClick(TComponent&) {
   // The choice counts for this session even when it cannot be stored; that is reported.
   if (!program_.OptionSettings.RewriteIfDeleted()) return;
   if (!WriteVirtualDesktopFixed(program_.SettingsPath, fixed))
-    ShowErrorMessage(program_.Application, texts::settings::WriteFailed(program_.SettingsPath));
+    ShowErrorMessage(program_.Application,
+                     texts::settings::WriteFailed(PathText(program_.SettingsPath)));
 }
 
 void TOptionDlg::MenuItemAboutClick(TComponent&) {
@@ -75,6 +79,43 @@ void TOptionDlg::MenuItemAboutClick(TComponent&) {
   }
   // Hot keys and the hook stay on meanwhile.
   box.ShowModal();
+}
+
+namespace {
+// The value under the current user's Run key that starts the program at log-on.
+constexpr const char* kRunValueName = "Tarnwick";
+
+// The command line that starts `executable`: its full path in double quotes, as a path with
+// a space would otherwise start another program.
+std::filesystem::path RunCommandLine(const std::filesystem::path& executable) {
+  std::filesystem::path line = "\"";
+  line += executable;
+  line += "\"";
+  return line;
+}
+}  // namespace
+
+bool TOptionDlg::StartsWithWindows() {
+  std::filesystem::path value;
+  return program_.Platform.RegGetRunValue(kRunValueName, value) &&
+         value == RunCommandLine(program_.Platform.ModuleFileName());
+}
+
+void TOptionDlg::PopupMenuContextPopup(TComponent&) {
+  // Read each time: the value may have been removed, or pointed at another copy, elsewhere.
+  MenuItemStartWithWindows->SetChecked(StartsWithWindows());
+}
+
+void TOptionDlg::MenuItemStartWithWindowsClick(TComponent&) {
+  // The check shows whether the value starts this copy; unchecked, a value naming another
+  // copy is replaced by this one's.
+  Desktop& desktop = program_.Platform;
+  const bool changed =
+      MenuItemStartWithWindows->Checked()
+          ? desktop.RegDeleteRunValue(kRunValueName)
+          : desktop.RegSetRunValue(kRunValueName, RunCommandLine(desktop.ModuleFileName()));
+  if (!changed) ShowErrorMessage(program_.Application, texts::option::StartWithWindowsFailed);
+  MenuItemStartWithWindows->SetChecked(StartsWithWindows());
 }
 
 void TOptionDlg::MenuItemExitClick(TComponent&) {

@@ -9,11 +9,11 @@
 #include "shell/Program.h"
 
 void ReadVersionInfo(Desktop& desktop, TVersionInfo& info) {
-  const std::string path = desktop.ModuleFileName();
-  const unsigned size = desktop.GetFileVersionInfoSizeA(path);
+  const std::filesystem::path path = desktop.ModuleFileName();
+  const unsigned size = desktop.GetFileVersionInfoSizeW(path);
   if (size == 0) return;
   std::vector<std::uint8_t> block;
-  if (!desktop.GetFileVersionInfoA(path, size + 1, block)) return;
+  if (!desktop.GetFileVersionInfoW(path, size + 1, block)) return;
 
   std::string translation;
   if (!desktop.VerQueryValueA(block, "\\VarFileInfo\\Translation", translation) ||

@@ -236,7 +236,7 @@ TEST(OptionDlg, TabAndGridSelectionStayForTheNextOpening) {
   });
 }
 
-TEST(OptionDlg, TrayMenuOffersFiveItemsInOrderOrThreeWithoutVirtualScreens) {
+TEST(OptionDlg, TrayMenuOffersSixItemsInOrderOrFourWithoutVirtualScreens) {
   for (const char* strip : {"1", "0"}) {
     OptionsSession run(std::string("[Option]\r\nVirtualDesktop=") + strip + "\r\n");
     run.Start();
@@ -250,10 +250,13 @@ TEST(OptionDlg, TrayMenuOffersFiveItemsInOrderOrThreeWithoutVirtualScreens) {
     };
     dlg.TrayIcon1->RightClick(1000, 740);
     ASSERT_EQ(run.backend.PoppedMenus, std::vector<std::string>{"PopupMenuContext"});
-    std::vector<std::string> all = {expected::MenuOption, expected::MenuSaveSize,
-                                    expected::MenuFixed, expected::MenuAbout, expected::MenuExit};
+    std::vector<std::string> all = {
+        expected::MenuOption, expected::MenuSaveSize,         expected::MenuFixed,
+        expected::MenuAbout,  expected::MenuStartWithWindows, "-",
+        expected::MenuExit};
     if (std::string(strip) == "0")
-      all = {expected::MenuOption, expected::MenuAbout, expected::MenuExit};
+      all = {expected::MenuOption, expected::MenuAbout, expected::MenuStartWithWindows, "-",
+             expected::MenuExit};
     EXPECT_EQ(offered, all) << "VirtualDesktop=" << strip;
   }
 }

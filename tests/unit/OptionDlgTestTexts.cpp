@@ -8,7 +8,10 @@ const char* const MenuOption = "オプション(&O)";
 const char* const MenuSaveSize = "位置とサイズを保存(&S)";
 const char* const MenuFixed = "位置の固定(&F)";
 const char* const MenuAbout = "バージョン情報(&A)";
+const char* const MenuStartWithWindows = "Windows の起動時に実行(&W)";
 const char* const MenuExit = "終了(&X)";
+const char* const StartWithWindowsFailed =
+    "Windows の起動時に実行する設定をレジストリに書き込めませんでした。";
 const char* const TipMovesRefused = "移動できないウィンドウがありました";
 const char* const AddCaption = "追加";
 const char* const EditCaption = "編集";

@@ -80,7 +80,7 @@ TEST(VersionInfo, EachMissingStringLeavesOnlyItsOwnFieldEmpty) {
 TEST(VersionInfo, NoResourceAFailingReadOrNoTranslationLeaveEverythingEmpty) {
   SimDesktop none;
   EXPECT_EQ(Read(none).ProductName, "");
-  EXPECT_EQ(none.CallCount("GetFileVersionInfoA"), 0) << "a size of 0 stops at once";
+  EXPECT_EQ(none.CallCount("GetFileVersionInfoW"), 0) << "a size of 0 stops at once";
 
   SimDesktop failing;
   failing.VersionResource = FullResource();

@@ -46,21 +46,22 @@ bool WriteAll(int fd, const std::string& bytes) {
 }
 
 // Makes the rename itself durable; failure here does not undo the replacement.
-void SyncDirectoryOf(const std::string& path) {
-  std::string::size_type slash = path.rfind('/');
-  std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+void SyncDirectoryOf(const std::filesystem::path& path) {
+  const std::string& name = path.native();
+  std::string::size_type slash = name.rfind('/');
+  std::string dir = slash == std::string::npos ? "." : name.substr(0, slash + 1);
   Descriptor d(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (d.Get() >= 0) ::fsync(d.Get());
 }
 
 }  // namespace
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::filesystem::path& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
   bytes.clear();
   Descriptor d(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (d.Get() < 0) return false;
@@ -82,8 +83,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temporary = TemporaryPathFor(path);
+bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
+  const std::filesystem::path temporary = TemporaryPathFor(path);
   // Keep the permissions of the file being replaced.
   mode_t mode = 0644;
   struct stat old {};
@@ -106,4 +107,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   }
   SyncDirectoryOf(path);
   return true;
+}
+
+std::string PathText(const std::filesystem::path& path) {
+  // The bytes as the file system has them; the tests name plain ASCII folders.
+  return path.native();
 }

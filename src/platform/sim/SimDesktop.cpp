@@ -108,8 +108,30 @@ bool SimDesktop::EndHook() {
   return true;
 }
 
-std::string SimDesktop::ModuleFileName() {
+std::filesystem::path SimDesktop::ModuleFileName() {
   return ExecutablePath;
+}
+
+bool SimDesktop::RegGetRunValue(const std::string& name, std::filesystem::path& commandLine) {
+  Log("RegGetRunValue(" + name + ")");
+  auto found = RunValues.find(name);
+  if (found == RunValues.end()) return false;
+  commandLine = found->second;
+  return true;
+}
+
+bool SimDesktop::RegSetRunValue(const std::string& name, const std::filesystem::path& commandLine) {
+  Log("RegSetRunValue(" + name + "," + commandLine.string() + ")");
+  if (RunValueWriteFails) return false;
+  RunValues[name] = commandLine;
+  return true;
+}
+
+bool SimDesktop::RegDeleteRunValue(const std::string& name) {
+  Log("RegDeleteRunValue(" + name + ")");
+  if (RunValueWriteFails) return false;
+  RunValues.erase(name);
+  return true;
 }
 
 const SimHotKey* SimSystem::HotKeyFor(unsigned modifiers, unsigned key) const {

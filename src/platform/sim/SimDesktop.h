@@ -90,7 +90,7 @@ class SimDesktop : public Desktop {
   // Command lines started, in order; a line in FailingCommandLines fails to start.
   std::vector<std::string> StartedProcesses;
   std::vector<std::string> FailingCommandLines;
-  std::string ExecutablePath = "C:\\Tarnwick\\tarnwick.exe";
+  std::filesystem::path ExecutablePath = "C:\\Tarnwick\\tarnwick.exe";
   SimKeyboardLayout KeyboardLayout;
   bool HookStarted = false;
   WindowHandle HookTarget = 0;
@@ -130,7 +130,10 @@ class SimDesktop : public Desktop {
   // finds it by, e.g. "\\VarFileInfo\\Translation" (its bytes) and
   // "\\StringFileInfo\\041103a4\\ProductName" (its text). Empty: the file has none.
   std::map<std::string, std::string> VersionResource;
-  bool VersionReadFails = false;  // GetFileVersionInfoA fails although there is one
+  bool VersionReadFails = false;  // GetFileVersionInfoW fails although there is one
+  // The current user's Run values by name; a set or delete fails while RunValueWriteFails.
+  std::map<std::string, std::filesystem::path> RunValues;
+  bool RunValueWriteFails = false;
 
   // Adds a window (or gives an existing handle its state) and returns its handle. A new
   // window goes to the bottom of the Z-order, so windows enumerate in the order added.
@@ -158,12 +161,15 @@ class SimDesktop : public Desktop {
                       ProcessInformation& info) override;
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
-  std::string ModuleFileName() override;
-  unsigned GetFileVersionInfoSizeA(const std::string& path) override;
-  bool GetFileVersionInfoA(const std::string& path, unsigned size,
+  std::filesystem::path ModuleFileName() override;
+  unsigned GetFileVersionInfoSizeW(const std::filesystem::path& path) override;
+  bool GetFileVersionInfoW(const std::filesystem::path& path, unsigned size,
                            std::vector<std::uint8_t>& block) override;
   bool VerQueryValueA(const std::vector<std::uint8_t>& block, const std::string& subBlock,
                       std::string& value) override;
+  bool RegGetRunValue(const std::string& name, std::filesystem::path& commandLine) override;
+  bool RegSetRunValue(const std::string& name, const std::filesystem::path& commandLine) override;
+  bool RegDeleteRunValue(const std::string& name) override;
   void SetUnhandledExceptionFilter(std::function<void()> handler) override;
   // What the program registered to run when it crashes.
   std::function<void()> CrashHandler;

@@ -44,15 +44,15 @@ std::vector<std::uint8_t> Serialise(const std::map<std::string, std::string>& re
 
 }  // namespace
 
-unsigned SimDesktop::GetFileVersionInfoSizeA(const std::string& path) {
-  Log("GetFileVersionInfoSizeA(" + path + ")");
+unsigned SimDesktop::GetFileVersionInfoSizeW(const std::filesystem::path& path) {
+  Log("GetFileVersionInfoSizeW(" + path.string() + ")");
   if (path != ExecutablePath || VersionResource.empty()) return 0;
   return static_cast<unsigned>(Serialise(VersionResource).size());
 }
 
-bool SimDesktop::GetFileVersionInfoA(const std::string& path, unsigned size,
+bool SimDesktop::GetFileVersionInfoW(const std::filesystem::path& path, unsigned size,
                                      std::vector<std::uint8_t>& block) {
-  Log("GetFileVersionInfoA(" + path + "," + std::to_string(size) + ")");
+  Log("GetFileVersionInfoW(" + path.string() + "," + std::to_string(size) + ")");
   if (VersionReadFails || path != ExecutablePath || VersionResource.empty()) return false;
   std::vector<std::uint8_t> whole = Serialise(VersionResource);
   // As the real call, no more than the buffer holds.

@@ -7,11 +7,6 @@
 
 namespace {
 
-// Paths are code page 932 bytes whatever the system's ANSI code page is.
-std::wstring Wide(const std::string& path) {
-  return Cp932ToWide(path);
-}
-
 class Handle {
  public:
   explicit Handle(HANDLE handle) : handle_(handle) {}
@@ -34,16 +29,16 @@ class Handle {
 
 }  // namespace
 
-bool FileExists(const std::string& path) {
-  const std::wstring wide = Wide(path);
+bool FileExists(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
   if (wide.empty()) return false;
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
   bytes.clear();
-  const std::wstring wide = Wide(path);
+  const std::wstring& wide = path.native();
   if (wide.empty()) return false;
   Handle file(CreateFileW(wide.c_str(), GENERIC_READ,
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -64,9 +59,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::wstring target = Wide(path);
-  const std::wstring temporary = Wide(TemporaryPathFor(path));
+bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
+  const std::wstring& target = path.native();
+  const std::wstring temporary = TemporaryPathFor(path).native();
   if (target.empty() || temporary.empty()) return false;
   // A read-only file is not replaced, as Windows' MoveFileEx refuses to; Wine renames over
   // it, so the attribute is looked at here.
@@ -95,4 +90,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileW(temporary.c_str());
   return ok;
+}
+
+std::string PathText(const std::filesystem::path& path) {
+  return WideToCp932(path.native());
 }

@@ -49,15 +49,16 @@ bool Win32Desktop::EndHook() {
   return _EndHook();
 }
 
-std::string Win32Desktop::ModuleFileName() {
-  // Long paths: grow the buffer until the name fits.
+std::filesystem::path Win32Desktop::ModuleFileName() {
+  // Long paths: grow the buffer until the name fits. The name stays UTF-16: a folder
+  // named with characters outside code page 932 must still find the settings file.
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);
-      return WideToCp932(path);
+      return path;
     }
     path.resize(path.size() * 2);
   }

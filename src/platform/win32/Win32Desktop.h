@@ -14,13 +14,17 @@ class Win32Desktop : public Desktop {
                       ProcessInformation& info) override;
   bool StartHook(WindowHandle target, int snappingKey) override;
   bool EndHook() override;
-  std::string ModuleFileName() override;
+  std::filesystem::path ModuleFileName() override;
   // The version resource (Win32Version.cpp).
-  unsigned GetFileVersionInfoSizeA(const std::string& path) override;
-  bool GetFileVersionInfoA(const std::string& path, unsigned size,
+  unsigned GetFileVersionInfoSizeW(const std::filesystem::path& path) override;
+  bool GetFileVersionInfoW(const std::filesystem::path& path, unsigned size,
                            std::vector<std::uint8_t>& block) override;
   bool VerQueryValueA(const std::vector<std::uint8_t>& block, const std::string& subBlock,
                       std::string& value) override;
+  // The log-on Run value (Win32Registry.cpp).
+  bool RegGetRunValue(const std::string& name, std::filesystem::path& commandLine) override;
+  bool RegSetRunValue(const std::string& name, const std::filesystem::path& commandLine) override;
+  bool RegDeleteRunValue(const std::string& name) override;
   void SetUnhandledExceptionFilter(std::function<void()> handler) override;
   bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned key) override;
   bool UnregisterHotKey(WindowHandle window, int id) override;

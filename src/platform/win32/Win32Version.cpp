@@ -9,15 +9,15 @@
 #include "platform/win32/Cp932.h"
 #include "platform/win32/Win32Desktop.h"
 
-unsigned Win32Desktop::GetFileVersionInfoSizeA(const std::string& path) {
+unsigned Win32Desktop::GetFileVersionInfoSizeW(const std::filesystem::path& path) {
   DWORD ignored = 0;
-  return ::GetFileVersionInfoSizeW(Cp932ToWide(path).c_str(), &ignored);
+  return ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
 }
 
-bool Win32Desktop::GetFileVersionInfoA(const std::string& path, unsigned size,
+bool Win32Desktop::GetFileVersionInfoW(const std::filesystem::path& path, unsigned size,
                                        std::vector<std::uint8_t>& block) {
   block.assign(size, 0);
-  return ::GetFileVersionInfoW(Cp932ToWide(path).c_str(), 0, size, block.data()) != FALSE;
+  return ::GetFileVersionInfoW(path.c_str(), 0, size, block.data()) != FALSE;
 }
 
 bool Win32Desktop::VerQueryValueA(const std::vector<std::uint8_t>& block,

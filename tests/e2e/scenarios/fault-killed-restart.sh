@@ -135,7 +135,7 @@ start_program() {
 
 # exit_program <why>: the tray menu's exit; the program ends with exit code 0.
 exit_program() {
-  tray_choose 5
+  tray_choose 6
   tw_wait_for 10 "! kill -0 ${TW_PID} 2>/dev/null" || fail "$1: exit did not end the program"
   wait "${TW_PID}" || fail "$1: the program ended with exit code $?"
   TW_PID=""

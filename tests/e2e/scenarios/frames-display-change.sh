@@ -79,7 +79,7 @@ expect_at "back on frame 1" "${a}" "40,60,340,260"
 expect_at "back on frame 1" "${c}" "100,1300,400,1500"
 
 # Exit from frame 1: every window back onto the 800x600 screen, each at its place.
-tray_choose 5
+tray_choose 6
 tw_wait_for 10 "! kill -0 ${TW_PID} 2>/dev/null" || fail "exit did not end the program"
 wait "${TW_PID}" || fail "the program ended with exit code $?"
 TW_PID=""

@@ -167,7 +167,7 @@ run_strip() {
 
   switch_and_expect "shift+ctrl+alt+${on}" "strip ${strip}, parked once more" $((-dx)) $((-dy))
   switch_and_expect "shift+ctrl+alt+${on}" "strip ${strip}, parked twice" $((-2 * dx)) $((-2 * dy))
-  tray_choose 5
+  tray_choose 6
   tw_wait_for 10 "! kill -0 ${TW_PID} 2>/dev/null" || fail "exit did not end the program"
   wait "${TW_PID}" || fail "the program ended with exit code $?"
   TW_PID=""

@@ -1,7 +1,8 @@
 # The tray icon's menu, opened with the right button on the icon and chosen from with the
-# keyboard. While virtual screens are used it has five items in this order: options, save
-# the pager's position and size, fix its position, version information, exit; without
-# them the two pager items are gone. Each item is told by what it does: the options
+# keyboard. While virtual screens are used it has six items in this order: options, save
+# the pager's position and size, fix its position, version information, start with
+# Windows (tray-start-with-windows) and, below a separator, exit; without them the two
+# pager items are gone. Each item is told by what it does: the options
 # dialog and the version box open, the two pager items write the settings file at once,
 # and exit ends the program with the mutex gone.
 # timeout: 150
@@ -46,12 +47,12 @@ tw_wait_for 10 ini_has VirtualDesktop "Fixed=1" || fail "fixing the position wro
 tray_click_icon
 menu_wait
 shot_window tray-menu-fixed.png "$((MENU_LEFT - 10)),$((MENU_TOP - 10)),1024,768"
-menu_choose 5
+menu_choose 6
 tw_wait_for 10 "! kill -0 ${TW_PID} 2>/dev/null" || fail "exit did not end the program"
 wait "${TW_PID}" || fail "the program ended with exit code $?"
 tw_driver mutex-exists TarnwickMutex && fail "the mutex stays after the exit"
 
-# Without virtual screens: three items, options, version information, exit.
+# Without virtual screens: four items, options, version information, start with Windows, exit.
 printf '[Option]\r\nVirtualDesktop=0\r\n' >"${ini}"
 tw_start
 tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
@@ -59,7 +60,7 @@ tray_click_icon
 menu_wait
 three=$((MENU_BOTTOM - MENU_TOP))
 ((three < five)) || fail "the menu is ${three} pixels high without virtual screens, ${five} with"
-# Two items fewer: the difference is two items' height, and three items fill the rest.
+# Two items fewer: the difference is two items' height (both have the separator).
 item=$(((five - three) / 2))
 ((five - 5 * item == three - 3 * item && item > 10)) || fail "menu heights ${five} and ${three}"
 shot_window tray-menu-three.png "$((MENU_LEFT - 10)),$((MENU_TOP - 10)),1024,768"
@@ -71,6 +72,6 @@ tray_choose 1
 dialog_wait "${TRAY_OPTIONS_TITLE}"
 dialog_keys Escape
 dialog_gone "${TRAY_OPTIONS_TITLE}"
-tray_choose 3
+tray_choose 4
 tw_wait_for 10 "! kill -0 ${TW_PID} 2>/dev/null" || fail "exit did not end the program"
 wait "${TW_PID}" || fail "the program ended with exit code $?"

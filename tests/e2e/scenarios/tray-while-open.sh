@@ -26,7 +26,7 @@ tw_driver controls tarnwick.exe TarnwickForm "${TRAY_OPTIONS_TITLE}" || fail "th
 [[ $(tw_result_value windows) == 1 ]] || fail "a second options dialog opened"
 [[ -n $(control_line Edit 99) ]] || fail "the dialog lost what was typed"
 
-tray_choose 5
+tray_choose 6
 tw_wait_for 10 "! kill -0 ${TW_PID} 2>/dev/null" || fail "exit did not end the program"
 wait "${TW_PID}" || fail "the program ended with exit code $?"
 [[ ! -e ${ini} ]] || fail "exit stored the dialog's input"
