@@ -80,7 +80,24 @@ bool FoldedEqual(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-CIniDocument::CIniDocument(std::string bytes) : source_(std::move(bytes)) {
+CIniDocument::CIniDocument(std::string bytes) {
+  Read(std::move(bytes));
+}
+
+void CIniDocument::Read(std::string bytes) {
+  source_ = std::move(bytes);
+  written_.clear();
+  sectionIndex_.clear();
+  for (auto section = sections_.rbegin(); section != sections_.rend(); ++section) {
+    section->entries.clear();
+    section->keys.slots.clear();  // a section the program adds starts without a table
+    section->keys.used = 0;
+    section->next = 0;
+    spare_.push_back(std::move(*section));
+  }
+  sections_.clear();
+  NewSection();  // the lines before the first section header
+
   const std::size_t size = source_.size();
   std::size_t pos = 0;
   while (pos < size) {
@@ -99,6 +116,13 @@ CIniDocument::CIniDocument(std::string bytes) : source_(std::move(bytes)) {
   for (Section& section : sections_) IndexAllKeys(section);
 }
 
+CIniDocument::Section& CIniDocument::NewSection() {
+  if (spare_.empty()) return sections_.emplace_back();
+  sections_.push_back(std::move(spare_.back()));
+  spare_.pop_back();
+  return sections_.back();
+}
+
 void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::size_t contentEnd,
                            std::size_t next) {
   // A line of over 4 GB is no setting the program wrote; it is kept, but read as no key.
@@ -113,7 +137,6 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
     if (close == std::string_view::npos) return AddRun(Kind::Other, begin, next);
     std::size_t nameBegin = first + 1, nameEnd = close;
     Trim(text, nameBegin, nameEnd);
-    Section section;
     Entry header{Kind::Header,
                  false,
                  false,
@@ -121,10 +144,9 @@ void CIniDocument::AddLine(std::size_t begin, std::size_t contentBegin, std::siz
                  begin,
                  Narrow(next - begin),
                  Narrow(nameBegin - begin)};
-    section.entries.push_back(header);
     sectionIndex_.emplace(FoldShiftJisCase(text.substr(nameBegin, nameEnd - nameBegin)),
                           sections_.size());
-    sections_.push_back(std::move(section));
+    NewSection().entries.push_back(header);
     return;
   }
   if (text[first] == ';') return AddRun(Kind::Other, begin, next);
@@ -154,12 +176,16 @@ void CIniDocument::IndexAllKeys(Section& section) {
   // Filled in the order of the slots the keys land on, from one end of the table to the
   // other: inserted in file order they land at random places, and once a list of thousands
   // of entries outgrows the processor's caches every one of those costs a miss.
-  std::vector<KeyIndex::Slot> hashed;
-  hashed.reserve(keys.used);
-  for (std::size_t i = 0; i < section.entries.size(); ++i)
-    if (section.entries[i].kind == Kind::Key)
-      hashed.push_back(
-          KeyIndex::Slot{FoldedHash(KeyOf(section.entries[i])), static_cast<std::uint32_t>(i)});
+  std::vector<KeyIndex::Slot>& hashed = hashed_;
+  hashed.clear();
+  // Every key counts as indexed until it proves a duplicate: the flag is set here, going
+  // through the entries in order, rather than at random places below.
+  for (std::size_t i = 0; i < section.entries.size(); ++i) {
+    Entry& entry = section.entries[i];
+    if (entry.kind != Kind::Key) continue;
+    entry.indexed = true;
+    hashed.push_back(KeyIndex::Slot{FoldedHash(KeyOf(entry)), static_cast<std::uint32_t>(i)});
+  }
   keys.used = 0;
   // A stable counting sort on the slot's top bits keeps the first of duplicates first.
   constexpr int kBucketBits = 8;
@@ -168,9 +194,11 @@ void CIniDocument::IndexAllKeys(Section& section) {
   std::array<std::size_t, (1 << kBucketBits) + 1> starts{};
   for (const KeyIndex::Slot& slot : hashed) ++starts[((slot.hash & mask) >> shift) + 1];
   for (std::size_t b = 1; b < starts.size(); ++b) starts[b] += starts[b - 1];
-  std::vector<KeyIndex::Slot> ordered(hashed.size());
+  std::vector<KeyIndex::Slot>& ordered = ordered_;
+  ordered.resize(hashed.size());
   for (const KeyIndex::Slot& slot : hashed) ordered[starts[(slot.hash & mask) >> shift]++] = slot;
-  for (const KeyIndex::Slot& slot : ordered) IndexKey(section, slot.hash, slot.entry);
+  for (const KeyIndex::Slot& slot : ordered)
+    if (!IndexKey(section, slot.hash, slot.entry)) section.entries[slot.entry].indexed = false;
 }
 
 void CIniDocument::AddRun(Kind kind, std::size_t begin, std::size_t next) {
@@ -195,10 +223,15 @@ std::string_view CIniDocument::KeyOf(const Entry& entry) const {
 }
 
 std::uint32_t CIniDocument::FindKey(const Section& section, std::string_view key) const {
-  if (section.next < section.entries.size()) {
-    const Entry& entry = section.entries[section.next];
-    if (entry.indexed && FoldedEqual(KeyOf(entry), key))
-      return static_cast<std::uint32_t>(section.next++);
+  // The key after the last one found, then that one again (a memo's text is asked whether
+  // it is there, then read).
+  for (std::size_t at : {section.next, section.next - 1}) {
+    if (at >= section.entries.size()) continue;
+    const Entry& entry = section.entries[at];
+    if (entry.indexed && FoldedEqual(KeyOf(entry), key)) {
+      section.next = at + 1;
+      return static_cast<std::uint32_t>(at);
+    }
   }
   const std::vector<KeyIndex::Slot>& slots = section.keys.slots;
   if (slots.empty()) return KeyIndex::kNone;
@@ -213,7 +246,7 @@ std::uint32_t CIniDocument::FindKey(const Section& section, std::string_view key
   return KeyIndex::kNone;
 }
 
-void CIniDocument::IndexKey(Section& section, std::uint32_t hash, std::size_t index) {
+bool CIniDocument::IndexKey(Section& section, std::uint32_t hash, std::size_t index) {
   KeyIndex& keys = section.keys;
   if ((keys.used + 1) * 2 > keys.slots.size()) {
     std::vector<KeyIndex::Slot> old = std::move(keys.slots);
@@ -227,16 +260,17 @@ void CIniDocument::IndexKey(Section& section, std::uint32_t hash, std::size_t in
     }
   }
   const std::size_t mask = keys.slots.size() - 1;
-  const std::string_view key = KeyOf(section.entries[index]);
   std::size_t i = hash & mask;
   for (; keys.slots[i].entry != KeyIndex::kNone; i = (i + 1) & mask) {
-    // The first of duplicate keys counts.
-    if (keys.slots[i].hash == hash && FoldedEqual(KeyOf(section.entries[keys.slots[i].entry]), key))
-      return;
+    // The first of duplicate keys counts. The names are read only when the hashes agree:
+    // the table is filled in the order of its slots, which is no order of the entries.
+    if (keys.slots[i].hash == hash &&
+        FoldedEqual(KeyOf(section.entries[keys.slots[i].entry]), KeyOf(section.entries[index])))
+      return false;
   }
   keys.slots[i] = KeyIndex::Slot{hash, static_cast<std::uint32_t>(index)};
   ++keys.used;
-  section.entries[index].indexed = true;
+  return true;
 }
 
 const CIniDocument::Section* CIniDocument::FindSection(std::string_view name) const {
@@ -281,15 +315,14 @@ CIniDocument::Section& CIniDocument::AddSection(std::string_view name) {
     WriteLine(blank, Kind::Blank, "", 0);
     last.push_back(blank);
   }
-  Section section;
   Entry header;
   WriteLine(header, Kind::Header, "[" + std::string(name) + "]", 0);
   header.keyOffset = 1;
   header.keyLength = Narrow(name.size());
-  section.entries.push_back(header);
   sectionIndex_.emplace(FoldShiftJisCase(name), sections_.size());
-  sections_.push_back(std::move(section));
-  return sections_.back();
+  Section& section = NewSection();
+  section.entries.push_back(header);
+  return section;
 }
 
 void CIniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -321,11 +354,17 @@ void CIniDocument::Set(std::string_view section, std::string_view key, std::stri
   Entry entry;
   WriteLine(entry, Kind::Key, line, key.size());
   s.entries.insert(s.entries.begin() + static_cast<std::ptrdiff_t>(at), entry);
-  IndexKey(s, FoldedHash(key), at);
+  s.entries[at].indexed = IndexKey(s, FoldedHash(key), at);
 }
 
 std::string CIniDocument::Serialize() const {
   std::string out;
+  Serialize(out);
+  return out;
+}
+
+void CIniDocument::Serialize(std::string& out) const {
+  out.clear();
   out.reserve(source_.size() + written_.size() + 2 * sections_.size());
   for (const Section& section : sections_) {
     for (const Entry& entry : section.entries) {
@@ -339,5 +378,4 @@ std::string CIniDocument::Serialize() const {
       }
     }
   }
-  return out;
 }

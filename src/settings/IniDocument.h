@@ -17,6 +17,13 @@ class CIniDocument {
   // Parses any bytes; nothing is rejected. Lines end with CR LF, LF or a lone CR.
   explicit CIniDocument(std::string bytes);
 
+  // Replaces the image with the parse of `bytes`, reusing the memory of the image it held
+  // (its tables of entries and keys and its buffer of written lines): a settings file of
+  // thousands of entries read again and again then asks the allocator for nothing, where
+  // fresh tables of that size are mapped from the system and faulted in page by page at
+  // every open.
+  void Read(std::string bytes);
+
   // The value stored at (section, key), blanks around it removed, or nothing when the key
   // is absent. Names are compared without case; the first of duplicates counts. The view
   // lives until the next Set.
@@ -30,6 +37,8 @@ class CIniDocument {
   // The file's bytes: lines not written keep their bytes and line ends; written lines
   // end with CR LF.
   std::string Serialize() const;
+  // The same into `out`, whose memory is reused.
+  void Serialize(std::string& out) const;
 
  private:
   enum class Kind : unsigned char { Blank, Other, Header, Key };
@@ -76,6 +85,8 @@ class CIniDocument {
     mutable std::size_t next = 0;
   };
 
+  // A new last section, with the memory of a section of the image read before.
+  Section& NewSection();
   void AddLine(std::size_t begin, std::size_t contentBegin, std::size_t contentEnd,
                std::size_t next);
   void AddRun(Kind kind, std::size_t begin, std::size_t next);
@@ -86,8 +97,9 @@ class CIniDocument {
   // The entry index of the key's first line in the section, or KeyIndex::kNone.
   std::uint32_t FindKey(const Section& section, std::string_view key) const;
   void IndexAllKeys(Section& section);
-  // Indexes entry `index` of the section under `hash`, unless its key is there already.
-  void IndexKey(Section& section, std::uint32_t hash, std::size_t index);
+  // Indexes entry `index` of the section under `hash`, unless its key is there already;
+  // returns whether it did.
+  bool IndexKey(Section& section, std::uint32_t hash, std::size_t index);
   // Writes `text` as the line of `entry`, in place when it fits there.
   void WriteLine(Entry& entry, Kind kind, std::string_view text, std::size_t keyLength);
 
@@ -96,4 +108,9 @@ class CIniDocument {
   std::vector<Section> sections_ =
       std::vector<Section>(1);  // [0]: the lines before the first section header
   std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first one
+  // Sections of the image read before, emptied, last one first: NewSection takes them in
+  // order, so a file read again finds each section's tables as large as it needs.
+  std::vector<Section> spare_;
+  // Working space of IndexAllKeys, kept for the same reason.
+  std::vector<KeyIndex::Slot> hashed_, ordered_;
 };

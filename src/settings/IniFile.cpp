@@ -26,6 +26,19 @@ std::map<PathChars, std::shared_ptr<CIniFile::Image>>& OpenImages() {
   return images;
 }
 
+// The memory of the last image closed (emptied) and of the last bytes written, for the next
+// open and the next write: a file of thousands of entries is read and written at every load
+// and save of the options, and tables of its size freshly allocated each time came from the
+// system and were faulted in again page by page.
+CIniDocument& SpareDocument() {
+  static CIniDocument spare;
+  return spare;
+}
+std::string& WriteBuffer() {
+  static std::string bytes;
+  return bytes;
+}
+
 }  // namespace
 
 CIniFile::CIniFile(const std::filesystem::path& path)
@@ -40,7 +53,8 @@ CIniFile::CIniFile(const std::filesystem::path& path)
     std::string bytes;
     // On failure `bytes` is empty: the file reads as empty.
     image_->existed = ReadWholeFile(path, bytes);
-    image_->document = CIniDocument(std::move(bytes));
+    image_->document = std::move(SpareDocument());
+    image_->document.Read(std::move(bytes));
     images.emplace(path.native(), image_);
   }
   ++image_->users;
@@ -62,8 +76,12 @@ void CIniFile::Leave(bool write, bool& written) {
   std::shared_ptr<Image> image = std::move(image_);
   if (--image->users > 0) return;
   OpenImages().erase(image->path.native());
-  if (write && image->changed)
-    written = ReplaceFileAtomically(image->path, image->document.Serialize());
+  if (write && image->changed) {
+    image->document.Serialize(WriteBuffer());
+    written = ReplaceFileAtomically(image->path, WriteBuffer());
+  }
+  image->document.Read(std::string());
+  SpareDocument() = std::move(image->document);
 }
 
 bool CIniFile::Existed() const {

@@ -10,6 +10,9 @@ void TOptionDlg::ExecuteCommand(int id) {
   Desktop& desktop = program_.Platform;
   TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
   CWindowList windows;
+  // About as many windows as the pager listed last (it leaves itself out): the list is
+  // sized once instead of growing window by window.
+  windows.reserve(pager.WindowList.size() + 1);
   EnumerateWindows(desktop, windows);
   CCommandOption& commands = program_.CommandSettings;
   // An id beyond the list loads the empty defaults: nothing matches, nothing starts.

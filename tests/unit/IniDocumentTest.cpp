@@ -252,4 +252,37 @@ TEST(IniDocumentTest, RandomInputNeverBreaksTheImage) {
   }
 }
 
+// One document read again and again, as the settings file reuses the last image's memory,
+// must behave as a fresh one: nothing of the files before it is found or written.
+TEST(IniDocumentTest, ADocumentReadAgainIsTheNewFileAlone) {
+  std::mt19937 random(20261210);
+  const char* const lines[] = {"[s]", "[K]", "[S1]", "k=1", "K=2", "key=3", "j=4", "", ";c"};
+  CIniDocument reused;
+  for (int round = 0; round < 2000; ++round) {
+    std::string input;
+    for (std::size_t n = random() % 12; n > 0; --n) input.append(lines[random() % 9]) += "\r\n";
+    reused.Read(input);
+    CIniDocument fresh(input);
+    ASSERT_EQ(reused.Serialize(), input);
+    for (const char* section : {"s", "K", "S1", "new"}) {
+      for (const char* key : {"k", "key", "j", "x"}) {
+        auto mine = reused.Find(section, key), theirs = fresh.Find(section, key);
+        ASSERT_EQ(mine.has_value(), theirs.has_value()) << round << section << key;
+        if (mine) {
+          ASSERT_EQ(*mine, *theirs);
+        }
+      }
+    }
+    // Sections and keys the program adds, also to sections the file before had.
+    for (const char* section : {"new", "K", "S1"}) {
+      reused.Set(section, "x", section);
+      fresh.Set(section, "x", section);
+      reused.Set(section, "k", "5");
+      fresh.Set(section, "k", "5");
+    }
+    ASSERT_EQ(reused.Serialize(), fresh.Serialize()) << round;
+    ASSERT_EQ(std::string(*reused.Find("new", "x")), "new");
+  }
+}
+
 }  // namespace

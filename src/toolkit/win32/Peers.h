@@ -86,6 +86,7 @@ struct FormPeer : PeerBase {
   std::vector<ControlPeer*> controls;  // realised controls, in creation order
   ModalState* modal = nullptr;         // set while a modal loop runs for the form
   bool releasing = false;              // the window is being destroyed on purpose
+  bool controlsMade = false;           // the controls' windows exist (see ShowForm)
   int nextId = 100;                    // control ids stay clear of IDOK and IDCANCEL
   // Geometry last applied to or read from the window: Update(Bounds) compares against it
   // to tell whether the client size or the outer rectangle was set.

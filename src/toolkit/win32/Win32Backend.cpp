@@ -135,13 +135,22 @@ WindowHandle Win32Backend::RealizeForm(TForm& form) {
     peer = new FormPeer(form);
     form.Peer = peer;
   }
-  if (!peer->font.font) peer->font = CreateFormFont(form.Font);
   HWND window = CreateFormWindow(*peer, owner, instance_);
   if (!window) return 0;
-  HWND previous = nullptr;
-  for (TControl* child : form.Children()) previous = RealizeSubtree(*peer, *child, previous);
-  SyncDefaultButton(*peer);
+  // The controls come with the form's first show: the options dialog's window takes the
+  // hot keys from the start, while its tens of controls, their font and the memory they
+  // hold are not needed until the user opens it.
+  peer->controlsMade = false;
   return reinterpret_cast<WindowHandle>(window);
+}
+
+void Win32Backend::RealizeControls(FormPeer& peer) {
+  if (peer.controlsMade) return;
+  peer.controlsMade = true;
+  if (!peer.font.font) peer.font = CreateFormFont(peer.form->Font);
+  HWND previous = nullptr;
+  for (TControl* child : peer.form->Children()) previous = RealizeSubtree(peer, *child, previous);
+  SyncDefaultButton(peer);
 }
 
 HWND Win32Backend::RealizeSubtree(FormPeer& form, TControl& control, HWND previous) {
@@ -164,7 +173,7 @@ void Win32Backend::RealizeControl(TControl& control) {
   if (ControlPeerOf(control)) return;
   TForm* form = FormOf(control);
   FormPeer* peer = form ? FormPeerOf(*form) : nullptr;
-  if (!peer || !peer->window) return;
+  if (!peer || !peer->window || !peer->controlsMade) return;
   bool found = false;
   HWND previous = LastWindowBefore(*form, control, found);
   RealizeSubtree(*peer, control, previous);
@@ -244,6 +253,7 @@ void Win32Backend::ShowForm(TForm& form, bool visible) {
     ShowWindow(window, SW_HIDE);
     return;
   }
+  RealizeControls(*peer);
   if (IsWindowVisible(window)) {
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return;

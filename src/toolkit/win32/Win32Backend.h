@@ -54,6 +54,7 @@ class Win32Backend : public ToolkitBackend {
 
  private:
   HWND RealizeSubtree(win32tk::FormPeer& form, TControl& control, HWND previous);
+  void RealizeControls(win32tk::FormPeer& form);
   void UpdateForm(win32tk::FormPeer& form, TProperty what);
   HWND MessageBoxOwner() const;
 

@@ -68,6 +68,12 @@ responsive() {
 }
 
 # check_file <label> <reference>: the start did not change the file.
+# The options dialog on the screen: its fields are made at its first show.
+options_shown() {
+  tray_choose 1
+  dialog_wait "${TRAY_OPTIONS_TITLE}"
+}
+
 check_file() {
   cmp -s "$2" "${FAULT_INI}" || fail "$1: starting changed the settings file"
 }
@@ -82,6 +88,7 @@ perl -e 'srand(20260101); print map { chr(int(rand(256))) } 1 .. 65536' >"${FAUL
 cp "${FAULT_INI}" "${TW_WORK}/garbage.ini"
 timed_start "64 KiB of garbage"
 responsive "64 KiB of garbage"
+options_shown
 tw_driver find-edit-text tarnwick.exe 200 || fail "garbage: the translucency is not the default 200"
 check_file garbage "${TW_WORK}/garbage.ini"
 tw_stop
@@ -97,6 +104,7 @@ tw_stop
 cp "${FAULT_INI}" "${TW_WORK}/long-line.ini"
 timed_start "10 MB line"
 responsive "10 MB line"
+options_shown
 tw_driver find-edit-text tarnwick.exe 128 || fail "10 MB line: the translucency 128 before it was not read"
 tw_driver find-edit-text tarnwick.exe 24 || fail "10 MB line: the value 24 after it was not read"
 check_file "10 MB line" "${TW_WORK}/long-line.ini"

@@ -100,5 +100,8 @@ ini_line Option TranslucentAlpha=99 || fail "the rule from get-info lost the opt
 # The program took its new file as it was written: a fresh start reads the same values.
 tw_stop
 tw_start
+tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
+tray_choose 1  # its fields are made when the options dialog is first shown
+dialog_wait "${TRAY_OPTIONS_TITLE}"
 tw_wait_for 20 tw_driver find-edit-text tarnwick.exe 99 ||
   fail "after a restart no field shows the translucency 99 from the new file"

@@ -6,6 +6,9 @@
 # refused with ERROR_HOTKEY_ALREADY_REGISTERED (1409).
 # timeout: 120
 
+# shellcheck source=data/options-helpers.bash
+source "${TW_DATA}/options-helpers.bash"
+
 # MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4; Home 0x24, End 0x23, Left 0x25, Up 0x26, Right 0x27,
 # Down 0x28.
 defaults=(7 0x24 7 0x23 7 0x26 7 0x28 7 0x25 7 0x27)
@@ -77,15 +80,17 @@ commands=("alt+ctrl+F7" "Ctrl+" "Shift+Alt+F8x" "alt+^f9" $'Ctrl+\x95\x5c'
 cp "${ini}" "${TW_WORK}/tarnwick.ini"
 
 tw_start
-# The options dialog's capture field shows the text as stored, not re-formatted; the file
-# has been read once it does.
-tw_wait_for 20 tw_driver find-edit-text tarnwick.exe "alt+SHIFT+up" ||
-  fail "no field shows the Up hot key as the settings file has it"
-tw_expect matches 1
-tw_wait_for 10 tw_driver hotkey-taken 1 0x7a || fail "the last command's hot key was not taken"
+tw_wait_for 20 tw_driver hotkey-taken 1 0x7a || fail "the last command's hot key was not taken"
 expect_registered "settings file" \
   3 0x54 5 0x26 7 0x28 7 0x25 7 0x27 \
   3 0x76 3 0x78 7 0x24 3 0x35 1 0x7a
+# The options dialog's capture field shows the text as stored, not re-formatted (its fields
+# are made when it is first shown; opening it withdraws the hot keys, so it comes last).
+tray_choose 1
+dialog_wait "${TRAY_OPTIONS_TITLE}"
+tw_wait_for 20 tw_driver find-edit-text tarnwick.exe "alt+SHIFT+up" ||
+  fail "no field shows the Up hot key as the settings file has it"
+tw_expect matches 1
 
 tw_stop
 tw_wait_for 10 tw_driver hotkey-free 3 0x54 3 0x76 7 0x24 ||

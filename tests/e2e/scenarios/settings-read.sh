@@ -3,14 +3,19 @@
 # options dialog's translucency field from 200 to 128.
 # timeout: 90
 
+# shellcheck source=data/options-helpers.bash
+source "${TW_DATA}/options-helpers.bash"
 ini=${TW_DIR}/tarnwick.ini
 [[ ! -e ${ini} ]] || fail "the program folder already holds tarnwick.ini"
 
 # Without a file: the dialogs hold their design values. The watching dialog has a
-# translucency field of its own, so count the fields that show 200.
+# translucency field of its own, so count the fields that show 200. A dialog's fields are
+# made when it is first shown, so the options dialog is opened first.
 tw_start
 tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
 sleep 3
+tray_choose 1
+dialog_wait "${TRAY_OPTIONS_TITLE}"
 tw_driver find-edit-text tarnwick.exe 128 && fail "a field shows 128 without a settings file"
 tw_driver find-edit-text tarnwick.exe 200 || fail "no field shows the default translucency 200"
 defaults=$(tw_result_value matches)
@@ -20,6 +25,9 @@ tw_stop
 # With the file: one field, the options dialog's, now shows 128.
 cp "${TW_DATA}/translucent-alpha-128.ini" "${ini}"
 tw_start
+tw_wait_windows_settled tarnwick.exe 20 || fail "the program shows no settled windows"
+tray_choose 1
+dialog_wait "${TRAY_OPTIONS_TITLE}"
 tw_wait_for 20 tw_driver find-edit-text tarnwick.exe 128 ||
   fail "no field shows the translucency 128 from the settings file"
 tw_expect matches 1

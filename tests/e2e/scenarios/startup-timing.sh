@@ -37,6 +37,10 @@ for round in 1 2 3 4 5; do
     "private bytes $(tw_result_value private-bytes || true) (none under Wine 8)," \
     "handles $(tw_result_value handles), GDI objects $(tw_result_value gdi)," \
     "windows $(tw_result_value top-level-windows)+$(tw_result_value child-windows)"
+  # The forms' controls are made at their first show: only the pager's canvas (when the pager
+  # shows) is there at start, not the options dialog's tens of controls.
+  (($(tw_result_value child-windows) <= 1)) ||
+    fail "start ${round}: $(tw_result_value child-windows) child windows before any dialog was shown"
   tw_driver kill-process tarnwick.exe || fail "start ${round}: the program could not be ended"
   start_floor "${round}"
 done
