@@ -87,8 +87,9 @@ struct FormPeer : PeerBase {
   ModalState* modal = nullptr;         // set while a modal loop runs for the form
   bool releasing = false;              // the window is being destroyed on purpose
   int nextId = 100;                    // control ids stay clear of IDOK and IDCANCEL
-  // Geometry last applied to or read from the window: Update(Bounds) compares against it
-  // to tell whether the client size or the outer rectangle was set.
+  // Geometry last applied to or read from the window, in the form's units (a scaled
+  // form's sizes in layout units): Update(Bounds) compares against it to tell whether the
+  // client size or the outer rectangle was set.
   RECT bounds{};
   SIZE client{};
 };
@@ -101,9 +102,6 @@ FormPeer* FormPeerOfWindow(HWND window);
 
 // The form at the top of the control's parent chain (the control itself for a form).
 TForm* FormOf(const TControl& control);
-// Top-left of the control in its form's client area: its own Left/Top plus those of its
-// parents below the form.
-POINT OriginOnForm(const TControl& control);
 // Visible (enabled) with every parent below the form.
 bool ShownOnForm(const TControl& control);
 bool EnabledOnForm(const TControl& control);
