@@ -160,7 +160,9 @@ void PlaceOne(ControlPeer& peer) {
     case ControlKind::LabeledEdit: {
       const SIZE size =
           MeasureText(font, ToWide(static_cast<const TLabeledEdit&>(control).LabelCaption()));
-      const int spacing = ScaleValue(kLabelSpacing, dpi);
+      // Rounded down: a line of text grows a little faster than the scale, and at 96 DPI
+      // the caption fills the room above its edit exactly in places.
+      const int spacing = kLabelSpacing * dpi / DesignPixelsPerInch;
       if (static_cast<const TLabeledEdit&>(control).LabelPosition == TLabelPosition::Left)
         Move(peer.label, at.x - size.cx - spacing, at.y + (height - size.cy) / 2, size.cx, size.cy);
       else
