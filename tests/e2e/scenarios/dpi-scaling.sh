@@ -1,7 +1,8 @@
 # The program at 96, 144 and 192 DPI (Wine's LogPixels, set before each start): the
 # options dialog's client area, the pager's size and the dialogs' controls scale with the
 # DPI; in every dialog each control lies inside the client area, none overlaps another
-# (but for a group box or tab control around it) and each caption fits its control.
+# (but for a group box or tab control around it) and each caption fits its control; the
+# pager draws its lines as wide as one pixel at 96 DPI.
 # Screenshots of each DPI go to TW_WORK (dpi<N>-*.png) for docs/.
 # Only the DPIs in TW_DPI_LIST (default "96 144 192") are run.
 # timeout: 420
@@ -34,7 +35,7 @@ first_row_point() {
 }
 
 at_dpi() {
-  local dpi=$1 w h
+  local dpi=$1 w h line
   tw_log "--- ${dpi} DPI"
   "${TW_WINE}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${dpi}" /f \
     >/dev/null 2>&1 || fail "LogPixels could not be set"
@@ -50,7 +51,28 @@ at_dpi() {
   h=$(scaled 200 "${dpi}")
   [[ ${PAGER_W}x${PAGER_H} == "${w}x${h}" ]] ||
     fail "the pager is ${PAGER_W}x${PAGER_H} at ${dpi} DPI, not ${w}x${h}"
+  # A window in front, which the pager draws lime; its outline is as wide as one pixel at 96
+  # DPI: blue that far in from the client's left edge, grey beyond (in the third cell).
+  tw_driver_bg open-window "TwDpi${dpi}" "TwDpi${dpi}" 15
+  tw_wait_for 15 tw_driver find-window "TwDpi${dpi}" || fail "the window TwDpi${dpi} did not appear"
+  # The driver knows nothing of DPI; Wine 8 shows such a program's window at its
+  # coordinates times 96 / DPI (measured here), without stretching what it draws. Placed
+  # so, the window stands at 150,150,600,450 on the screen, which is what the program sees.
+  tw_driver place-window "TwDpi${dpi}" $((150 * dpi / 96)) $((150 * dpi / 96)) \
+    $((450 * dpi / 96)) $((300 * dpi / 96)) >/dev/null
+  tw_click 375 300
+  sleep 1.5
+  pager_read
+  tw_screenshot "dpi${dpi}-screen.png"
   shot_window "dpi${dpi}-pager.png" "${PAGER_RECT}"
+  expect_pixel "${TW_WORK}/dpi${dpi}-screen.png" 590 440 FFFFFF "the window's client area"
+  window_center 150 150 600 450 4
+  expect_pixel "${TW_WORK}/dpi${dpi}-screen.png" "${PX}" "${PY}" 00FF00 "the window in front"
+  line=$(scaled 1 "${dpi}")
+  expect_pixel "${TW_WORK}/dpi${dpi}-screen.png" $((CL + line - 1)) $((CT + CH * 5 / 8)) 0000FF \
+    "the outline's inner edge"
+  expect_pixel "${TW_WORK}/dpi${dpi}-screen.png" $((CL + line)) $((CT + CH * 5 / 8)) 808080 \
+    "the cell beside the outline"
 
   tray_choose 1
   dialog_wait "${TRAY_OPTIONS_TITLE}"
