@@ -13,10 +13,10 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/TarnwickVersion.h.in
 file(WRITE ${CMAKE_BINARY_DIR}/version.txt "${PROJECT_VERSION}\n")
 set(TW_RESOURCE_SCRIPTS ${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc
   ${CMAKE_SOURCE_DIR}/hook/win32/twhook.rc)
-# windres's dependencies are not scanned: a new version must rebuild the resources.
+# windres's dependencies are not scanned: a new version or manifest must rebuild the resources.
 set_source_files_properties(${TW_RESOURCE_SCRIPTS} PROPERTIES
   INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated
-  OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/TarnwickVersion.h)
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/TarnwickVersion.h;${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.manifest")
 
 # The hook library: exactly _StartHook and _EndHook, named by the .def file.
 file(GLOB TW_HOOK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/hook/*.cpp ${CMAKE_SOURCE_DIR}/hook/win32/*.cpp)

@@ -4,6 +4,7 @@
 #include "general/ForceForeground.h"
 #include "settings/CustomOption.h"
 #include "settings/PagerPlacement.h"
+#include "toolkit/Scaling.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ TFormVirtualDesktop::TFormVirtualDesktop(TApplication& application, Desktop& des
   BorderStyle = TBorderStyle::SizeToolWin;
   BorderIcons = false;
   FormStyle = TFormStyle::StayOnTop;
+  // Sized in its monitor's pixels: its picture is drawn at the size it has.
+  Scaled = false;
   SetBounds(0, 0, 80, 160);
 
   PopupMenu1 = Create<TPopupMenu>(this, "PopupMenu1");
@@ -81,10 +84,12 @@ int TFormVirtualDesktop::Setting(const char* key) const {
 }
 
 void TFormVirtualDesktop::LoadPlacement() {
+  // The default and the file's size are pixels at 96 DPI, as they always were.
   CPagerPlacement placement{Left(), Top(), Width(), Height()};
   LoadPagerPlacement(settingsPath_, placement);
-  PlaceOnMonitors({placement.Left, placement.Top, placement.Left + placement.Width,
-                   placement.Top + placement.Height});
+  const int dpi = PixelsPerInch();
+  PlaceOnMonitors({placement.Left, placement.Top, placement.Left + ScaleValue(placement.Width, dpi),
+                   placement.Top + ScaleValue(placement.Height, dpi)});
   FullBounds = Bounds();
 }
 
@@ -98,7 +103,9 @@ void TFormVirtualDesktop::PlaceOnMonitors(TRect bounds) {
 }
 
 bool TFormVirtualDesktop::SavePlacement() {
-  return SavePagerPlacement(settingsPath_, {Left(), Top(), Width(), Height()});
+  const int dpi = PixelsPerInch();
+  return SavePagerPlacement(
+      settingsPath_, {Left(), Top(), UnscaleValue(Width(), dpi), UnscaleValue(Height(), dpi)});
 }
 
 void TFormVirtualDesktop::FormShow() {

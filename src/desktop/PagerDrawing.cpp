@@ -5,6 +5,7 @@
 // screen whole.
 #include "desktop/FormVirtualDesktop.h"
 #include "desktop/FrameGeometry.h"
+#include "toolkit/Scaling.h"
 
 namespace {
 
@@ -39,8 +40,10 @@ void TFormVirtualDesktop::DrawPager() {
     return ::VirtualToPager(OffsetByFrames(bounds, FrameStep, frames), scale);
   };
 
+  // Lines as wide as one pixel at 96 DPI.
+  const int line = ScaleValue(1, PixelsPerInch());
   TCanvas& canvas = ImageFrame->Canvas();
-  canvas.Pen = {clWhite, TPenStyle::Solid};
+  canvas.Pen = {clWhite, TPenStyle::Solid, line};
   canvas.Brush = {clGray, TBrushStyle::Solid};
   canvas.Rectangle(0, 0, client.Width, client.Height);
   canvas.Brush = {clWhite, TBrushStyle::Solid};
@@ -49,14 +52,14 @@ void TFormVirtualDesktop::DrawPager() {
 
   // One monitor's outline would be the cell's own: drawn only when there are several.
   if (Monitors.size() > 1) {
-    canvas.Pen = {kMonitorOutline, TPenStyle::Solid};
+    canvas.Pen = {kMonitorOutline, TPenStyle::Solid, line};
     canvas.Brush = {clWhite, TBrushStyle::Clear};
     for (int frame = 0; frame < count; ++frame)
       for (const TMonitor& monitor : Monitors) canvas.Rectangle(drawn(monitor.Bounds, frame));
   }
 
   if (AnimationStep == -1 || Setting("VirtualDesktopInactive") == kInactiveTransparent) {
-    canvas.Pen = {clBlack, TPenStyle::Solid};
+    canvas.Pen = {clBlack, TPenStyle::Solid, line};
     // From the bottom of the Z-order up, so that the window in front is drawn last.
     for (auto it = WindowList.rbegin(); it != WindowList.rend(); ++it) {
       if (DragWindow && it->Handle == DragWindow->Handle) continue;
@@ -74,7 +77,7 @@ void TFormVirtualDesktop::DrawPager() {
     canvas.Rectangle(DragRect);
   }
 
-  canvas.Pen = {clBlue, TPenStyle::Solid};
+  canvas.Pen = {clBlue, TPenStyle::Solid, line};
   canvas.Brush = {clWhite, TBrushStyle::Clear};
   canvas.Rectangle(0, 0, client.Width, client.Height);
   for (const CFrame& cell : FrameCells) {

@@ -6,6 +6,7 @@
 #include "platform/Desktop.h"
 #include "toolkit/Control.h"
 #include "toolkit/Graphics.h"
+#include "toolkit/Scaling.h"
 #include "toolkit/StdCtrls.h"
 
 class TApplication;
@@ -42,6 +43,9 @@ class ToolkitBackend {
   virtual void RunMessageLoop(TApplication& app) = 0;
   // Wakes the loop so that it notices Terminate.
   virtual void Terminate(TApplication& app) = 0;
+
+  // The DPI a form takes until its window shows where it is: the main screen's.
+  virtual int ScreenPixelsPerInch() { return DesignPixelsPerInch; }
 
   // Creates the form's window and every control on it, hidden, and sets form.Peer; a
   // form already realised keeps its window. Returns the window.

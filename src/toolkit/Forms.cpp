@@ -39,7 +39,9 @@ void TApplication::RemoveForm(TForm* form) {
 }
 
 TForm::TForm(TApplication& application, std::string name)
-    : TControl(nullptr, std::move(name)), application_(application) {
+    : TControl(nullptr, std::move(name)),
+      application_(application),
+      pixelsPerInch_(application.Backend().ScreenPixelsPerInch()) {
   SetVisible(false);
   application_.AddForm(this);
 }
@@ -60,6 +62,14 @@ void TForm::SetClientSize(int width, int height) {
   clientWidth_ = width;
   clientHeight_ = height;
   Changed(TProperty::Bounds);
+}
+
+void TForm::ChangeScale(int pixelsPerInch, const TRect& suggested) {
+  pixelsPerInch_ = pixelsPerInch;
+  if (Scaled)
+    StoreBounds(suggested.Left, suggested.Top, Width(), Height());
+  else
+    StoreBounds(suggested.Left, suggested.Top, suggested.Width(), suggested.Height());
 }
 
 void TForm::Show() {

@@ -75,6 +75,17 @@ class TForm : public TControl {
   TPosition Position = TPosition::Designed;
   TFont Font;
 
+  // Whether the backend scales the form's sizes, its controls' places and its font from
+  // 96-DPI layout units to its monitor's pixels (see Scaling.h). A form that is not
+  // scaled is sized in its monitor's pixels and scales what it draws itself.
+  bool Scaled = true;
+  // The DPI of the monitor the form's window is on; before it has one, the screen's.
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  // The backend's report that the window now shows at another DPI, with the rectangle the
+  // system suggests for it: a scaled form keeps its layout and takes the new top-left
+  // corner, one that is not scaled takes the rectangle.
+  void ChangeScale(int pixelsPerInch, const TRect& suggested);
+
   void Show();
   void Hide();
   // Runs the form modally and returns how it was closed.
@@ -105,6 +116,7 @@ class TForm : public TControl {
  private:
   TApplication& application_;
   int clientWidth_ = 0, clientHeight_ = 0;
+  int pixelsPerInch_;
   bool modal_ = false;
   TModalResult modalResult_ = mrNone;
 };

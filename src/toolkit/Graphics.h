@@ -22,6 +22,7 @@ enum class TBrushStyle { Solid, Clear };
 struct TPen {
   TColor Color = clBlack;
   TPenStyle Style = TPenStyle::Solid;
+  int Width = 1;  // pixels; a rectangle's outline lies inside its corners
   bool operator==(const TPen&) const = default;
 };
 

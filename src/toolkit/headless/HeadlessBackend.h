@@ -30,6 +30,8 @@ class HeadlessBackend : public ToolkitBackend {
   std::function<std::string(TOpenDialog& dialog)> OpenFileScript;
   // Answer of every message box.
   int MessageBoxAnswer = mb::IdOk;
+  // The screen's DPI, which every form takes when it is created.
+  int Dpi = DesignPixelsPerInch;
 
   // Lets a test give forms windows of a simulated desktop: the handle for a form being
   // realised, and the form being shown or hidden.
@@ -44,6 +46,7 @@ class HeadlessBackend : public ToolkitBackend {
   // Handle given to a realised form (0 when it has none).
   static WindowHandle HandleOf(const TComponent& component);
 
+  int ScreenPixelsPerInch() override { return Dpi; }
   WindowHandle ApplicationHandle(TApplication& app) override;
   void RunMessageLoop(TApplication& app) override;
   void Terminate(TApplication& app) override;

@@ -150,24 +150,31 @@ void ForSubtree(ControlPeer& peer, Action&& action) {
 void PlaceOne(ControlPeer& peer) {
   if (!peer.form) return;
   const TControl& control = *peer.control;
-  const POINT at = OriginOnForm(control);
+  // The layout's units scaled to the form's pixels, here and nowhere else for controls.
+  const int dpi = LayoutPixelsPerInch(*peer.form->form);
+  const TRect r = ScaledBoundsOnForm(control, dpi);
+  const POINT at{r.Left, r.Top};
+  const int width = r.Width(), height = r.Height();
   const HFONT font = peer.form->font.font;
   switch (peer.kind) {
     case ControlKind::LabeledEdit: {
       const SIZE size =
           MeasureText(font, ToWide(static_cast<const TLabeledEdit&>(control).LabelCaption()));
+      // Rounded down: a line of text grows a little faster than the scale, and at 96 DPI
+      // the caption fills the room above its edit exactly in places.
+      const int spacing = kLabelSpacing * dpi / DesignPixelsPerInch;
       if (static_cast<const TLabeledEdit&>(control).LabelPosition == TLabelPosition::Left)
-        Move(peer.label, at.x - size.cx - kLabelSpacing, at.y + (control.Height() - size.cy) / 2,
-             size.cx, size.cy);
+        Move(peer.label, at.x - size.cx - spacing, at.y + (height - size.cy) / 2, size.cx, size.cy);
       else
-        Move(peer.label, at.x, at.y - size.cy - kLabelSpacing, size.cx, size.cy);
-      Move(peer.window, at.x, at.y, control.Width(), control.Height());
+        Move(peer.label, at.x, at.y - size.cy - spacing, size.cx, size.cy);
+      Move(peer.window, at.x, at.y, width, height);
       break;
     }
     case ControlKind::Label: {
       // A label without a size of its own is as large as its text.
-      SIZE size{control.Width(), control.Height()};
-      if (size.cx <= 0 || size.cy <= 0) size = MeasureText(font, ToWide(control.Caption()));
+      SIZE size{width, height};
+      if (control.Width() <= 0 || control.Height() <= 0)
+        size = MeasureText(font, ToWide(control.Caption()));
       Move(peer.window, at.x, at.y, size.cx, size.cy);
       break;
     }
@@ -178,21 +185,21 @@ void PlaceOne(ControlPeer& peer) {
           static_cast<int>(SendMessageW(peer.window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
       const auto row = static_cast<int>(SendMessageW(peer.window, CB_GETITEMHEIGHT, 0, 0));
       const int list = std::clamp(count, 1, kComboDropItems) * std::max(row, 1);
-      Move(peer.window, at.x, at.y, control.Width(), std::max(control.Height(), field + 6) + list);
+      Move(peer.window, at.x, at.y, width, std::max(height, field + ScaleValue(6, dpi)) + list);
       break;
     }
     case ControlKind::RadioGroup: {
       const auto& group = static_cast<const TRadioGroup&>(control);
-      Move(peer.window, at.x, at.y, control.Width(), control.Height());
-      const auto rects = RadioItemRects(static_cast<int>(peer.items.size()), group.Columns,
-                                        control.Width(), control.Height(), LineHeight(font));
+      Move(peer.window, at.x, at.y, width, height);
+      const auto rects = RadioItemRects(static_cast<int>(peer.items.size()), group.Columns, width,
+                                        height, LineHeight(font), dpi);
       for (std::size_t i = 0; i < rects.size() && i < peer.items.size(); ++i)
         Move(peer.items[i], at.x + rects[i].left, at.y + rects[i].top, rects[i].width,
              rects[i].height);
       break;
     }
     default:
-      Move(peer.window, at.x, at.y, control.Width(), control.Height());
+      Move(peer.window, at.x, at.y, width, height);
       break;
   }
 }

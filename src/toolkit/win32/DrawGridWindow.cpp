@@ -26,14 +26,21 @@ TDrawGrid& GridOf(ControlPeer& peer) {
   return static_cast<TDrawGrid&>(*peer.control);
 }
 
+// The grid's geometry is in layout units; its window's pixels are those scaled to the
+// form's DPI.
+int DpiOf(const ControlPeer& peer) {
+  return peer.form ? LayoutPixelsPerInch(*peer.form->form) : DesignPixelsPerInch;
+}
+
 // Draws on a memory bitmap; remembers every cell for the lines drawn afterwards.
 class GdiGridCanvas : public TGridCanvas {
  public:
-  explicit GdiGridCanvas(HDC dc) : dc_(dc) {}
+  GdiGridCanvas(HDC dc, int dpi) : dc_(dc), dpi_(dpi) {}
 
   void BeginCell(const TRect& rect, TGridDrawState state) override {
     if (saved_) RestoreDC(dc_, saved_);
-    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    RECT r{ScaleValue(rect.Left, dpi_), ScaleValue(rect.Top, dpi_), ScaleValue(rect.Right, dpi_),
+           ScaleValue(rect.Bottom, dpi_)};
     int background = COLOR_WINDOW, text = COLOR_WINDOWTEXT;
     if (state & gdFixed) {
       background = COLOR_BTNFACE;
@@ -52,7 +59,8 @@ class GdiGridCanvas : public TGridCanvas {
 
   void TextOut(int x, int y, const std::string& text) override {
     const std::wstring wide = ToWide(text);
-    ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
+    ::TextOutW(dc_, ScaleValue(x, dpi_), ScaleValue(y, dpi_), wide.c_str(),
+               static_cast<int>(wide.size()));
   }
 
   // Ends the last cell's clipping; the cells drawn, in order.
@@ -64,6 +72,7 @@ class GdiGridCanvas : public TGridCanvas {
 
  private:
   HDC dc_;
+  int dpi_;
   int saved_ = 0;
   std::vector<std::pair<RECT, TGridDrawState>> cells_;
 };
@@ -89,9 +98,10 @@ void Paint(ControlPeer& peer, HWND window) {
   SetBkMode(dc, TRANSPARENT);
 
   const bool focused = GetFocus() == window;
-  GdiGridCanvas canvas(dc);
+  const int dpi = DpiOf(peer);
+  GdiGridCanvas canvas(dc, dpi);
   Guarded(AppOf(peer), [&] { grid.PaintCells(canvas, focused); });
-  const int line = grid.GridLineWidth;
+  const int line = ScaleValue(grid.GridLineWidth, dpi);
   RECT selection{};
   for (const auto& [r, state] : canvas.Finish()) {
     const int colour = (state & gdFixed) ? COLOR_WINDOWFRAME : COLOR_BTNFACE;
@@ -163,9 +173,9 @@ void Scroll(ControlPeer& peer, HWND window, WORD request) {
 }
 
 // Where the menu opens from the keyboard: below the selected row's first cell.
-POINT KeyboardMenuPoint(TDrawGrid& grid, HWND window) {
+POINT KeyboardMenuPoint(TDrawGrid& grid, HWND window, int dpi) {
   const TRect cell = grid.CellRect(0, grid.Row());
-  POINT at{cell.Left + 4, cell == TRect{} ? 4 : cell.Bottom};
+  POINT at{ScaleValue(cell.Left + 4, dpi), ScaleValue(cell == TRect{} ? 4 : cell.Bottom, dpi)};
   ClientToScreen(window, &at);
   return at;
 }
@@ -173,6 +183,10 @@ POINT KeyboardMenuPoint(TDrawGrid& grid, HWND window) {
 LRESULT GridMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TDrawGrid& grid = GridOf(peer);
   TApplication* app = AppOf(peer);
+  const int dpi = DpiOf(peer);
+  // The pointer's place in the grid's units.
+  const int x = UnscaleValue(MouseX(lParam), dpi);
+  const int y = UnscaleValue(MouseY(lParam), dpi);
   switch (message) {
     case WM_NCDESTROY:
       peer.Forget(window);
@@ -183,7 +197,7 @@ LRESULT GridMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam,
       Paint(peer, window);
       return 0;
     case WM_SIZE:
-      grid.StoreClientSize(LOWORD(lParam), HIWORD(lParam));
+      grid.StoreClientSize(UnscaleValue(LOWORD(lParam), dpi), UnscaleValue(HIWORD(lParam), dpi));
       SyncScrollBar(peer);
       InvalidateRect(window, nullptr, FALSE);
       return 0;
@@ -214,18 +228,18 @@ LRESULT GridMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam,
       if (GetFocus() != window) SetFocus(window);
       Guarded(app, [&] {
         grid.MouseDown(message == WM_LBUTTONDOWN ? TMouseButton::Left : TMouseButton::Right,
-                       CurrentShiftState(), MouseX(lParam), MouseY(lParam));
+                       CurrentShiftState(), x, y);
       });
       return 0;
     case WM_LBUTTONDBLCLK:
       if (GetFocus() != window) SetFocus(window);
-      Guarded(app, [&] { grid.DoubleClick(CurrentShiftState(), MouseX(lParam), MouseY(lParam)); });
+      Guarded(app, [&] { grid.DoubleClick(CurrentShiftState(), x, y); });
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
       Guarded(app, [&] {
         grid.MouseUp(message == WM_LBUTTONUP ? TMouseButton::Left : TMouseButton::Right,
-                     CurrentShiftState(), MouseX(lParam), MouseY(lParam));
+                     CurrentShiftState(), x, y);
       });
       if (!IsWindow(window)) return 0;
       // The default handling of the right button's release asks for the context menu.
@@ -233,7 +247,7 @@ LRESULT GridMessage(ControlPeer& peer, HWND window, UINT message, WPARAM wParam,
       return 0;
     case WM_CONTEXTMENU: {
       POINT at{MouseX(lParam), MouseY(lParam)};
-      if (lParam == -1) at = KeyboardMenuPoint(grid, window);
+      if (lParam == -1) at = KeyboardMenuPoint(grid, window, dpi);
       Guarded(app, [&] { grid.ContextPopup(at.x, at.y); });
       return 0;
     }

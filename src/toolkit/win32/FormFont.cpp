@@ -27,12 +27,12 @@ bool HasJapaneseGlyphs(HFONT font) {
 
 }  // namespace
 
-FormFont CreateFormFont(const TFont& font) {
+FormFont CreateFormFont(const TFont& font, int dpi) {
   if (!font.Name.empty()) {
     const std::wstring face = ToWide(font.Name);
     if (face.size() < LF_FACESIZE) {
       LOGFONTW wanted{};
-      wanted.lfHeight = -std::abs(font.Height);
+      wanted.lfHeight = -ScaleValue(std::abs(font.Height), dpi);
       wanted.lfWeight = FW_NORMAL;
       wanted.lfCharSet = DEFAULT_CHARSET;
       wanted.lfOutPrecision = OUT_DEFAULT_PRECIS;

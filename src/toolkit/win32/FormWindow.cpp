@@ -1,7 +1,9 @@
 #include "toolkit/win32/FormWindow.h"
 
 #include "toolkit/win32/ControlEvents.h"
+#include "toolkit/win32/ControlWindows.h"
 #include "toolkit/win32/Cp932.h"
+#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/ExtraControls.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/RoutedWindowProc.h"
@@ -10,6 +12,8 @@
 namespace win32tk {
 
 namespace {
+
+constexpr UINT kWmDpiChanged = 0x02E0;
 
 struct Styles {
   DWORD style;
@@ -43,31 +47,39 @@ Styles FormStyles(const TForm& form) {
   return s;
 }
 
-// The outer rectangle the object asks for. `byClient` prefers ClientWidth/ClientHeight.
+// The outer rectangle the object asks for, in pixels. `byClient` prefers ClientWidth and
+// ClientHeight. A scaled form's sizes are layout units; its frame is the system's at the
+// window's DPI.
 RECT WantedRect(const TForm& form, const Styles& styles, bool byClient) {
-  RECT rect{form.Left(), form.Top(), form.Left() + form.Width(), form.Top() + form.Height()};
+  const int dpi = LayoutPixelsPerInch(form);
+  RECT rect{form.Left(), form.Top(), form.Left() + ScaleValue(form.Width(), dpi),
+            form.Top() + ScaleValue(form.Height(), dpi)};
   if (byClient && form.ClientWidth() > 0 && form.ClientHeight() > 0) {
-    RECT frame{0, 0, form.ClientWidth(), form.ClientHeight()};
-    AdjustWindowRectEx(&frame, styles.style, FALSE, styles.exStyle);
+    RECT frame{0, 0, ScaleValue(form.ClientWidth(), dpi), ScaleValue(form.ClientHeight(), dpi)};
+    AdjustRectForDpi(frame, styles.style, styles.exStyle, form.PixelsPerInch());
     rect.right = rect.left + (frame.right - frame.left);
     rect.bottom = rect.top + (frame.bottom - frame.top);
   }
   return rect;
 }
 
-// The window moved or changed size (by the user or by this backend): the object follows.
+// The window moved or changed size (by the user or by this backend): the object follows,
+// in layout units.
 void StoreFormBounds(FormPeer& peer) {
   if (!peer.window || IsIconic(peer.window)) return;
   RECT rect{}, client{};
   GetWindowRect(peer.window, &rect);
   GetClientRect(peer.window, &client);
-  // Recorded first, so that the object's setters below find nothing to apply.
-  peer.bounds = rect;
-  peer.client = {client.right, client.bottom};
   TForm& form = *peer.form;
-  form.StoreBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-  if (form.ClientWidth() != client.right || form.ClientHeight() != client.bottom)
-    form.SetClientSize(client.right, client.bottom);
+  const int dpi = LayoutPixelsPerInch(form);
+  const int width = UnscaleValue(rect.right - rect.left, dpi);
+  const int height = UnscaleValue(rect.bottom - rect.top, dpi);
+  // Recorded first, so that the object's setters below find nothing to apply.
+  peer.bounds = {rect.left, rect.top, rect.left + width, rect.top + height};
+  peer.client = {UnscaleValue(client.right, dpi), UnscaleValue(client.bottom, dpi)};
+  form.StoreBounds(rect.left, rect.top, width, height);
+  if (form.ClientWidth() != peer.client.cx || form.ClientHeight() != peer.client.cy)
+    form.SetClientSize(peer.client.cx, peer.client.cy);
 }
 
 // The form's window is gone: its controls' windows went with it.
@@ -161,6 +173,13 @@ LRESULT FormMessage(FormPeer& peer, HWND window, UINT message, WPARAM wParam, LP
     case WM_WINDOWPOSCHANGED:
       if (!peer.releasing) Guarded(app, [&] { StoreFormBounds(peer); });
       break;
+    case kWmDpiChanged:
+      // Moved to a monitor of another DPI (or the user changed its scale).
+      if (!peer.releasing && lParam)
+        Guarded(app, [&] {
+          ApplyFormScale(peer, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        });
+      return 0;
     case WM_ACTIVATE:
       // ActiveControl follows the focus (see ControlEvents), so it is what comes back when
       // the form is activated again; the dialog manager's own memory of the focus could
@@ -192,13 +211,45 @@ HWND CreateFormWindow(FormPeer& peer, HWND owner, HINSTANCE instance) {
   const TForm& form = *peer.form;
   const Styles styles = FormStyles(form);
   const RECT rect = WantedRect(form, styles, true);
-  peer.bounds = rect;
+  peer.bounds = {form.Left(), form.Top(), form.Left() + form.Width(), form.Top() + form.Height()};
   peer.client = {form.ClientWidth(), form.ClientHeight()};
   HWND window = CreateWindowExW(styles.exStyle, kFormClass, ToWide(form.Caption()).c_str(),
                                 styles.style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, owner, nullptr, instance, &peer);
-  if (window) StoreFormBounds(peer);
+  if (!window) return nullptr;
+  StoreFormBounds(peer);
+  // Made at the screen's DPI; its monitor may have another.
+  const int dpi = WindowDpi(window);
+  const int was = form.PixelsPerInch();
+  if (dpi != was) {
+    RECT now{};
+    GetWindowRect(window, &now);
+    ApplyFormScale(peer, dpi,
+                   {now.left, now.top, now.left + MulDiv(now.right - now.left, dpi, was),
+                    now.top + MulDiv(now.bottom - now.top, dpi, was)});
+  }
   return window;
+}
+
+void ApplyFormScale(FormPeer& peer, int dpi, const RECT& suggested) {
+  if (!peer.window || dpi <= 0) return;
+  TForm& form = *peer.form;
+  form.ChangeScale(dpi, {suggested.left, suggested.top, suggested.right, suggested.bottom});
+  if (form.Scaled && peer.font.font) {
+    FormFont old = peer.font;
+    peer.font = CreateFormFont(form.Font, dpi);
+    // The font goes to every control, which places it again at the new scale.
+    for (ControlPeer* control : peer.controls) ApplyFont(*control);
+    DeleteFormFont(old);
+  }
+  // A scaled form takes the suggested corner and the size its layout has at the new DPI,
+  // so that moving between monitors never changes the layout by rounding.
+  Styles styles{static_cast<DWORD>(GetWindowLongPtrW(peer.window, GWL_STYLE)),
+                static_cast<DWORD>(GetWindowLongPtrW(peer.window, GWL_EXSTYLE))};
+  const RECT rect = form.Scaled ? WantedRect(form, styles, true) : suggested;
+  SetWindowPos(peer.window, nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(peer.window, nullptr, TRUE);
 }
 
 void ApplyFormStyle(FormPeer& peer) {

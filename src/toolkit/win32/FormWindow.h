@@ -7,8 +7,12 @@ namespace win32tk {
 // Window procedure of the form class.
 LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Creates the form's window, hidden, owned by `owner`, and sets peer.window.
+// Creates the form's window, hidden, owned by `owner`, and sets peer.window; the window
+// takes the DPI of the monitor it lands on.
 HWND CreateFormWindow(FormPeer& peer, HWND owner, HINSTANCE instance);
+// The window shows at `dpi` now: the form takes it and the suggested rectangle (see
+// TForm::ChangeScale); a scaled form's font and controls follow.
+void ApplyFormScale(FormPeer& peer, int dpi, const RECT& suggested);
 
 // Styles from BorderStyle, BorderIcons and FormStyle, applied to the existing window.
 void ApplyFormStyle(FormPeer& peer);

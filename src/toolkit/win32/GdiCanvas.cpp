@@ -20,6 +20,8 @@ GdiCanvas::GdiCanvas() {
 }
 
 GdiCanvas::~GdiCanvas() {
+  if (dc_) SelectObject(dc_, GetStockObject(DC_PEN));
+  if (wide_) DeleteObject(wide_);
   if (initialBitmap_) SelectObject(dc_, initialBitmap_);
   if (bitmap_) DeleteObject(bitmap_);
   if (dc_) DeleteDC(dc_);
@@ -47,8 +49,21 @@ void GdiCanvas::SelectPen(const TPen& pen) {
     SelectObject(dc_, GetStockObject(NULL_PEN));
     return;
   }
-  SelectObject(dc_, GetStockObject(DC_PEN));
-  SetDCPenColor(dc_, ToColorRef(pen.Color));
+  if (pen.Width <= 1) {
+    SelectObject(dc_, GetStockObject(DC_PEN));
+    SetDCPenColor(dc_, ToColorRef(pen.Color));
+    return;
+  }
+  // Wider lines (at a higher DPI) need a pen of their own, kept while it stays the same.
+  if (!wide_ || widePen_.Color != pen.Color || widePen_.Width != pen.Width) {
+    HPEN made = CreatePen(PS_SOLID | PS_INSIDEFRAME, pen.Width, ToColorRef(pen.Color));
+    if (!made) return;
+    SelectObject(dc_, made);
+    if (wide_) DeleteObject(wide_);
+    wide_ = made;
+    widePen_ = pen;
+  }
+  SelectObject(dc_, wide_);
 }
 
 void GdiCanvas::Rectangle(const TPen& pen, const TBrush& brush, const TRect& rect) {

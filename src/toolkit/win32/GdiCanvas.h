@@ -34,6 +34,8 @@ class GdiCanvas : public TCanvasDevice {
   SIZE size_{};
   HWND view_ = nullptr;
   bool repaintAsked_ = false;
+  HPEN wide_ = nullptr;  // the pen for lines wider than one pixel, and what it draws
+  TPen widePen_;
 };
 
 }  // namespace win32tk

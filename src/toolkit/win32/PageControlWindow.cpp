@@ -38,7 +38,8 @@ HWND CreatePageControlWindow(ControlPeer& peer) {
   if (window) {
     peer.window = window;
     // Narrow padding, so that a row of tabs with long Japanese captions fits.
-    SendMessageW(window, TCM_SETPADDING, 0, MAKELPARAM(3, 3));
+    const int padding = ScaleValue(3, LayoutPixelsPerInch(*peer.form->form));
+    SendMessageW(window, TCM_SETPADDING, 0, MAKELPARAM(padding, padding));
     FillTabs(peer);
   }
   return window;

@@ -63,16 +63,6 @@ TForm* FormOf(const TControl& control) {
   return dynamic_cast<TForm*>(const_cast<TControl*>(top));
 }
 
-POINT OriginOnForm(const TControl& control) {
-  POINT origin{control.Left(), control.Top()};
-  for (const TControl* parent = control.Parent(); parent && parent->Parent();
-       parent = parent->Parent()) {
-    origin.x += parent->Left();
-    origin.y += parent->Top();
-  }
-  return origin;
-}
-
 bool ShownOnForm(const TControl& control) {
   for (const TControl* c = &control; c && c->Parent(); c = c->Parent())
     if (!c->Visible()) return false;

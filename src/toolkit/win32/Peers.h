@@ -88,8 +88,9 @@ struct FormPeer : PeerBase {
   bool releasing = false;              // the window is being destroyed on purpose
   bool controlsMade = false;           // the controls' windows exist (see ShowForm)
   int nextId = 100;                    // control ids stay clear of IDOK and IDCANCEL
-  // Geometry last applied to or read from the window: Update(Bounds) compares against it
-  // to tell whether the client size or the outer rectangle was set.
+  // Geometry last applied to or read from the window, in the form's units (a scaled
+  // form's sizes in layout units): Update(Bounds) compares against it to tell whether the
+  // client size or the outer rectangle was set.
   RECT bounds{};
   SIZE client{};
 };
@@ -102,9 +103,6 @@ FormPeer* FormPeerOfWindow(HWND window);
 
 // The form at the top of the control's parent chain (the control itself for a form).
 TForm* FormOf(const TControl& control);
-// Top-left of the control in its form's client area: its own Left/Top plus those of its
-// parents below the form.
-POINT OriginOnForm(const TControl& control);
 // Visible (enabled) with every parent below the form.
 bool ShownOnForm(const TControl& control);
 bool EnabledOnForm(const TControl& control);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/Scaling.h"
+
 namespace win32tk {
 
 namespace {
@@ -11,21 +13,21 @@ constexpr int kBottomMargin = 4;  // above the box's bottom edge
 }  // namespace
 
 std::vector<ItemRect> RadioItemRects(int count, int columns, int width, int height,
-                                     int captionHeight) {
+                                     int captionHeight, int dpi) {
   std::vector<ItemRect> rects;
   if (count <= 0) return rects;
   columns = std::clamp(columns, 1, count);
   const int rows = (count + columns - 1) / columns;
-  const int columnWidth = std::max(0, (width - kSideMargin - kRightMargin) / columns);
-  const int free = std::max(0, height - captionHeight - kBottomMargin);
+  const int side = ScaleValue(kSideMargin, dpi);
+  const int columnWidth = std::max(0, (width - side - ScaleValue(kRightMargin, dpi)) / columns);
+  const int free = std::max(0, height - captionHeight - ScaleValue(kBottomMargin, dpi));
   const int rowHeight = free / rows;
   const int top = captionHeight + (free - rowHeight * rows) / 2;
   rects.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     const int column = i / rows;
     const int row = i % rows;
-    rects.push_back(
-        {kSideMargin + column * columnWidth, top + row * rowHeight, columnWidth, rowHeight});
+    rects.push_back({side + column * columnWidth, top + row * rowHeight, columnWidth, rowHeight});
   }
   return rects;
 }

@@ -8,6 +8,7 @@
 
 #include "toolkit/TrayIcon.h"
 #include "toolkit/win32/Cp932.h"
+#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/Guard.h"
 #include "toolkit/win32/RoutedWindowProc.h"
 #include "toolkit/win32/WindowClasses.h"
@@ -20,6 +21,7 @@ constexpr const wchar_t* kTrayClass = L"TarnwickTrayIcon";
 constexpr UINT kCallback = WM_APP + 1;  // from the notification area
 constexpr UINT kShowMenu = WM_APP + 2;  // to ourselves, with the pointer's position
 constexpr UINT kIconId = 1;
+constexpr UINT kWmDpiChanged = 0x02E0;
 
 struct TrayEntry {
   TTrayIcon* icon = nullptr;
@@ -27,6 +29,23 @@ struct TrayEntry {
   HICON image = nullptr;
   bool added = false;
 };
+
+// The small icon at the size the notification area shows at `dpi`.
+HICON LoadSmallIcon(HINSTANCE instance, int resource, int dpi) {
+  auto* icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON,
+                                             MetricForDpi(SM_CXSMICON, dpi),
+                                             MetricForDpi(SM_CYSMICON, dpi), 0));
+  // An executable without the resource still shows an icon, the system's.
+  return icon ? icon : CopyIcon(LoadIconW(nullptr, MAKEINTRESOURCEW(32512)));  // IDI_APPLICATION
+}
+
+// The icon again at the window's DPI, e.g. after the user changed the scale.
+void ReloadImage(TrayEntry& entry) {
+  auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(entry.window, GWLP_HINSTANCE));
+  HICON old = entry.image;
+  entry.image = LoadSmallIcon(instance, entry.icon->IconResource, WindowDpi(entry.window));
+  if (old) DestroyIcon(old);
+}
 
 std::map<const TTrayIcon*, std::unique_ptr<TrayEntry>>& Entries() {
   static std::map<const TTrayIcon*, std::unique_ptr<TrayEntry>> entries;
@@ -76,6 +95,14 @@ LRESULT TrayMessage(TrayEntry& entry, HWND window, UINT message, WPARAM wParam, 
     Guarded(icon->Application(), [&] { icon->RightClick(x, y); });
     return 0;
   }
+  if (message == kWmDpiChanged) {
+    ReloadImage(entry);
+    if (entry.added) {
+      NOTIFYICONDATAW data = IconData(entry);
+      Shell_NotifyIconW(NIM_MODIFY, &data);
+    }
+    return 0;
+  }
   if (message == TaskbarCreatedMessage() && TaskbarCreatedMessage() != 0) {
     // A restarted shell has forgotten every icon.
     Add(entry);
@@ -90,14 +117,6 @@ LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 void RegisterTrayClass(HINSTANCE instance) {
   RegisterClassOnce(instance, kTrayClass, TrayWindowProc);
-}
-
-HICON LoadSmallIcon(HINSTANCE instance, int resource) {
-  auto* icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), 0));
-  // An executable without the resource still shows an icon, the system's.
-  return icon ? icon : CopyIcon(LoadIconW(nullptr, MAKEINTRESOURCEW(32512)));  // IDI_APPLICATION
 }
 
 void Remove(const TTrayIcon& icon) {
@@ -129,10 +148,11 @@ void UpdateTrayIconWindow(HINSTANCE instance, TTrayIcon& icon) {
     TaskbarCreatedMessage();
     slot = std::make_unique<TrayEntry>();
     slot->icon = &icon;
-    slot->image = LoadSmallIcon(instance, icon.IconResource);
     // A hidden tool window: never a task-bar button, but it hears the shell's broadcasts.
     CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                     instance, slot.get());
+    // Its DPI is that of the main monitor, where the notification area is.
+    if (slot->window) ReloadImage(*slot);
   }
   TrayEntry& entry = *slot;
   if (!entry.window) return;

@@ -2,6 +2,7 @@
 
 #include "toolkit/win32/ControlWindows.h"
 #include "toolkit/win32/Cp932.h"
+#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FormFont.h"
 #include "toolkit/win32/FormWindow.h"
 #include "toolkit/win32/GdiCanvas.h"
@@ -91,7 +92,9 @@ HWND LastWindowBefore(const TControl& root, const TControl& target, bool& found)
 
 Win32Backend::Win32Backend(HINSTANCE instance)
     : instance_(instance), application_(std::make_unique<ApplicationWindow>()) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  // With version 6 of the common controls (the manifest asks for it) the standard
+  // controls are theirs as well.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterWindowClasses(instance_, ApplicationWindowProc, FormWindowProc);
 }
@@ -104,6 +107,10 @@ HWND Win32Backend::WindowOf(const TComponent& component) {
   if (FormPeer* form = FormPeerOf(component)) return form->window;
   if (ControlPeer* control = ControlPeerOf(component)) return control->window;
   return nullptr;
+}
+
+int Win32Backend::ScreenPixelsPerInch() {
+  return SystemDpi();
 }
 
 WindowHandle Win32Backend::ApplicationHandle(TApplication& app) {
@@ -147,7 +154,8 @@ WindowHandle Win32Backend::RealizeForm(TForm& form) {
 void Win32Backend::RealizeControls(FormPeer& peer) {
   if (peer.controlsMade) return;
   peer.controlsMade = true;
-  if (!peer.font.font) peer.font = CreateFormFont(peer.form->Font);
+  // The form's window tells the DPI of its monitor.
+  if (!peer.font.font) peer.font = CreateFormFont(peer.form->Font, LayoutPixelsPerInch(*peer.form));
   HWND previous = nullptr;
   for (TControl* child : peer.form->Children()) previous = RealizeSubtree(peer, *child, previous);
   SyncDefaultButton(peer);
@@ -230,7 +238,7 @@ void Win32Backend::UpdateForm(FormPeer& peer, TProperty what) {
       break;
     case TProperty::Font: {
       FormFont old = peer.font;
-      peer.font = CreateFormFont(form.Font);
+      peer.font = CreateFormFont(form.Font, LayoutPixelsPerInch(form));
       for (ControlPeer* control : peer.controls) ApplyFont(*control);
       DeleteFormFont(old);
       break;

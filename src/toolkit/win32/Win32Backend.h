@@ -32,6 +32,8 @@ class Win32Backend : public ToolkitBackend {
   // edit of a labelled edit, the group box of a radio group.
   static HWND WindowOf(const TComponent& component);
 
+  // The system's DPI; each form's window then tells its own monitor's.
+  int ScreenPixelsPerInch() override;
   WindowHandle ApplicationHandle(TApplication& app) override;
   void RunMessageLoop(TApplication& app) override;
   void Terminate(TApplication& app) override;
