@@ -18,7 +18,8 @@ constexpr UINT kHangMessage = WM_APP + 0x71;
 enum class Trigger {
   None,       // stays until the time is up or someone closes it
   Probe,      // destroys itself on the first WM_NULL sent to it: the question a caller asks
-              // just before it moves, shows or activates another program's window
+              // just before it moves, shows or activates another program's window; or, for
+              // a caller that asks nothing, as the first move sent to it arrives
   Parked,     // destroys itself once it has been moved wholly off the screen
   Activated,  // closes itself when it is activated again after it first lost activation
 };
@@ -51,6 +52,14 @@ LRESULT CALLBACK FaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   switch (message) {
     case WM_NULL:
       if (g_fault.trigger == Trigger::Probe) {
+        Vanish(window, "probe");
+        return 0;
+      }
+      break;
+    case WM_WINDOWPOSCHANGING:
+      // Shown already: showing it does not count as a move.
+      if (g_fault.trigger == Trigger::Probe && IsWindowVisible(window) &&
+          !(reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOMOVE)) {
         Vanish(window, "probe");
         return 0;
       }
