@@ -3,8 +3,8 @@
 // the logged window calls a switch makes per window. Every tenth window is maximized and
 // so is moved twice.
 // Beside it, the floor a switch cannot go below: the same windows moved by one SetWindowPos
-// each, with nothing else done; and the same switch of 200 windows on three monitors against
-// one, as a ratio.
+// each, with nothing else done; the list alone; and the same switch of 200 windows on three
+// monitors against one, as a ratio.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -113,6 +113,27 @@ void MoveEachWindow(benchmark::State& state) {
   state.SetComplexityN(windows);
 }
 BENCHMARK(MoveEachWindow)
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+
+// The one call through the seam that lists the windows for a switch, alone: the part of the
+// switch that is the system's besides the moves.
+void ListWindowsOnce(benchmark::State& state) {
+  const int windows = static_cast<int>(state.range(0));
+  FramesFixture fixture(windows);
+  std::vector<TListedWindow> listed;
+  for (auto _ : state) {
+    fixture.ClearRecords();
+    fixture.desktop.ListWindows(win::WsVisible, win::WsDisabled, 259, listed);
+  }
+  if (listed.size() != static_cast<size_t>(windows)) state.SkipWithError("not every window listed");
+  PerWindowCounter(state, windows);
+  state.SetComplexityN(windows);
+}
+BENCHMARK(ListWindowsOnce)
     ->Arg(50)
     ->Arg(200)
     ->Arg(1000)
