@@ -176,10 +176,12 @@ void CVirtualScreen::SwitchListedToFrame(int index) {
     const int frames = index - CurrentFrame;
     parkedAxes_ |= AxesOf(Strip());
     // One batch, so that the system need not wait for each window's program in turn.
-    std::vector<TWindowMove> moves;
-    std::vector<size_t> listedAt;  // each move's entry in the list
-    moves.reserve(WindowList.size());
-    listedAt.reserve(WindowList.size());
+    // The buffers of the last switch, taken out so that a switch reached from a move's
+    // handlers would make its own.
+    std::vector<TWindowMove> moves = std::move(moves_);
+    std::vector<size_t> listedAt = std::move(movedEntries_);  // each move's entry in the list
+    moves.clear();
+    listedAt.clear();
     for (size_t i = 0; i < WindowList.size(); ++i) {
       const CWindow& window = WindowList[i];
       // The system shows it on none of its screens, or on another of its own desktops.
@@ -208,6 +210,8 @@ void CVirtualScreen::SwitchListedToFrame(int index) {
       if (i < WindowList.size() && WindowList[i].Handle == moves[m].Window)
         WindowList[i].Bounds = moves[m].To;
     }
+    moves_ = std::move(moves);
+    movedEntries_ = std::move(listedAt);
     CurrentFrame = index;
     NoteRefusedMoves(std::move(refused));
   }

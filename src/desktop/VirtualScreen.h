@@ -134,6 +134,9 @@ class CVirtualScreen {
   int arrangedCount_ = 1;
   // Refused windows told of since the last switch that moved every window.
   std::set<WindowHandle> reportedRefused_;
-  // The system's answer to the last list, kept for its buffers.
+  // The system's answer to the last list and the last switch's moves with each one's entry
+  // in the list, kept for their buffers.
   std::vector<TListedWindow> listed_;
+  std::vector<TWindowMove> moves_;
+  std::vector<size_t> movedEntries_;
 };

@@ -29,6 +29,11 @@ BOOL CALLBACK EnumThunk(HWND window, LPARAM param) {
   return callback(reinterpret_cast<WindowHandle>(window)) ? TRUE : FALSE;
 }
 
+BOOL CALLBACK CollectHandle(HWND window, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+  return TRUE;
+}
+
 // The A functions' result for a buffer of `maxCount` bytes, converted from the wide text
 // so that the system's ANSI code page does not matter.
 std::string ToAnsiLimited(const wchar_t* text, int length, int maxCount) {
@@ -172,12 +177,7 @@ bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, i
 void Win32Desktop::ListWindows(long withStyle, long withoutStyle, int maxCount,
                                std::vector<TListedWindow>& windows) {
   std::vector<HWND> handles;
-  ::EnumWindows(
-      [](HWND window, LPARAM param) {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&handles));
+  ::EnumWindows(CollectHandle, reinterpret_cast<LPARAM>(&handles));
   windows.clear();
   for (HWND hwnd : handles) {
     const auto window = reinterpret_cast<WindowHandle>(hwnd);
