@@ -3,8 +3,8 @@
 // the logged window calls a switch makes per window. Every tenth window is maximized and
 // so is moved twice.
 // Beside it, the floor a switch cannot go below: the same windows moved by one SetWindowPos
-// each, with nothing else done; and the same switch of 200 windows on three monitors against
-// one, as a ratio.
+// each, with nothing else done; the list alone; and the same switch of 200 windows on three
+// monitors against one, as a ratio.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -15,6 +15,7 @@
 #include "platform/sim/SimDesktop.h"
 #include "shell/Program.h"
 #include "toolkit/headless/HeadlessBackend.h"
+#include "toolkit/headless/HeadlessCanvas.h"
 
 namespace {
 
@@ -42,6 +43,14 @@ struct FramesFixture {
     }
     program->FormVirtualDesktop->RefreshWindowList();
   }
+
+  // The simulator's log and the headless canvas's record of shapes are part of what is
+  // timed; emptied before each switch, so that they do not grow without end.
+  void ClearRecords() {
+    desktop.Calls.clear();
+    static_cast<HeadlessCanvas&>(*program->FormVirtualDesktop->ImageFrame->Canvas().Device())
+        .Shapes.clear();
+  }
 };
 
 void PerWindowCounter(benchmark::State& state, int windows) {
@@ -59,7 +68,7 @@ void SwitchToFrame(benchmark::State& state) {
   size_t calls = 0;
   int frame = 0;
   for (auto _ : state) {
-    fixture.desktop.Calls.clear();  // the simulator's log is part of what is timed
+    fixture.ClearRecords();
     frame = 1 - frame;
     pager.RefreshAndSwitchToFrame(frame);
     calls += fixture.desktop.Calls.size();
@@ -110,6 +119,27 @@ BENCHMARK(MoveEachWindow)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
 
+// The one call through the seam that lists the windows for a switch, alone: the part of the
+// switch that is the system's besides the moves.
+void ListWindowsOnce(benchmark::State& state) {
+  const int windows = static_cast<int>(state.range(0));
+  FramesFixture fixture(windows);
+  std::vector<TListedWindow> listed;
+  for (auto _ : state) {
+    fixture.ClearRecords();
+    fixture.desktop.ListWindows(win::WsVisible, win::WsDisabled, 259, listed);
+  }
+  if (listed.size() != static_cast<size_t>(windows)) state.SkipWithError("not every window listed");
+  PerWindowCounter(state, windows);
+  state.SetComplexityN(windows);
+}
+BENCHMARK(ListWindowsOnce)
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+
 // A switch there and back of 200 windows on one monitor and on three (one left of the
 // primary, one standing right of it, windows spread over all three), timed in turn; the
 // time reported is the three monitors'. "three_vs_one" is their ratio.
@@ -131,7 +161,7 @@ void SwitchOnThreeMonitorsVsOne(benchmark::State& state) {
   using Clock = std::chrono::steady_clock;
   Clock::duration oneTime{}, threeTime{};
   auto timed = [](FramesFixture& fixture, int frame) {
-    fixture.desktop.Calls.clear();
+    fixture.ClearRecords();
     const auto start = Clock::now();
     fixture.program->FormVirtualDesktop->RefreshAndSwitchToFrame(frame);
     return Clock::now() - start;

@@ -114,13 +114,18 @@ void CVirtualScreen::Prepare() {
 }
 
 void CVirtualScreen::RefreshWindowList() {
-  TakeWindowList();
-  ReadCloaking();
+  LastForeground = desktop_.GetForegroundWindow();
+  EnumerateWindows(desktop_, WindowList, CloakedWindows, listed_);  // one pass, cloaking too
+  RemovePager();
 }
 
 void CVirtualScreen::TakeWindowList() {
   LastForeground = desktop_.GetForegroundWindow();
   EnumerateWindows(desktop_, WindowList);
+  RemovePager();
+}
+
+void CVirtualScreen::RemovePager() {
   WindowHandle pager = PagerWindow();
   if (pager == 0) return;
   for (auto it = WindowList.begin(); it != WindowList.end(); ++it) {
@@ -154,37 +159,64 @@ void CVirtualScreen::NoteRefusedMoves(std::set<WindowHandle> refused) {
 
 void CVirtualScreen::SwitchToFrame(int index) {
   if (Strip() == StripNone) return;
+  ReadCloaking();
+  SwitchListedToFrame(index);
+}
+
+void CVirtualScreen::RefreshAndSwitchToFrame(int index) {
+  if (Strip() == StripNone) return;
+  RefreshWindowList();
+  SwitchListedToFrame(index);
+}
+
+void CVirtualScreen::SwitchListedToFrame(int index) {
   Prepare();
   index = ClampFrame(index, FrameCount());
-  ReadCloaking();
   if (index != CurrentFrame) {
-    int frames = index - CurrentFrame;
-    std::set<WindowHandle> refused;
-    // By position, not iterator: a move can reach our own windows' handlers, and the list
-    // must not be invalidated under the loop.
+    const int frames = index - CurrentFrame;
+    parkedAxes_ |= AxesOf(Strip());
+    // One batch, so that the system need not wait for each window's program in turn.
+    // The buffers of the last switch, taken out so that a switch reached from a move's
+    // handlers would make its own.
+    std::vector<TWindowMove> moves = std::move(moves_);
+    std::vector<size_t> listedAt = std::move(movedEntries_);  // each move's entry in the list
+    moves.clear();
+    listedAt.clear();
     for (size_t i = 0; i < WindowList.size(); ++i) {
-      const WindowHandle handle = WindowList[i].Handle;
+      const CWindow& window = WindowList[i];
       // The system shows it on none of its screens, or on another of its own desktops.
-      if (CloakedWindows.count(handle)) continue;
-      TRect r = OffsetByFrames(WindowList[i].Bounds, FrameStep, -frames);
-      // One failed call and no retry. A window that has gone is not worth a word.
-      if (!MoveWindowToFrame(handle, r, -1) && desktop_.IsWindow(handle)) {
-        refused.insert(handle);  // it stands where it was
-        continue;
-      }
-      if (i < WindowList.size()) WindowList[i].Bounds = r;
+      if (CloakedWindows.count(window.Handle)) continue;
+      TWindowMove& move = moves.emplace_back();
+      move.Window = window.Handle;
+      move.To = OffsetByFrames(window.Bounds, FrameStep, -frames);
+      // The style as listed: every switch comes just after the list was taken.
+      if (window.Style & win::WsMaximize) move.Via = MaximizedDetour(move.To);
+      listedAt.push_back(i);
     }
+    const std::vector<size_t> failed = desktop_.MoveWindows(moves);
+    std::set<WindowHandle> refused;
+    auto nextFailed = failed.begin();
+    for (size_t m = 0; m < moves.size(); ++m) {
+      // One failed call and no retry. A window that has gone is not worth a word.
+      if (nextFailed != failed.end() && *nextFailed == m) {
+        ++nextFailed;
+        if (desktop_.IsWindow(moves[m].Window)) {
+          refused.insert(moves[m].Window);  // it stands where it was
+          continue;
+        }
+      }
+      // A move can reach our own windows' handlers, which may have changed the list.
+      const size_t i = listedAt[m];
+      if (i < WindowList.size() && WindowList[i].Handle == moves[m].Window)
+        WindowList[i].Bounds = moves[m].To;
+    }
+    moves_ = std::move(moves);
+    movedEntries_ = std::move(listedAt);
     CurrentFrame = index;
     NoteRefusedMoves(std::move(refused));
   }
   if (Option("VirtualDesktopInactive") == kInactiveTransparent) MakePagerOpaque();
   DrawPager();
-}
-
-void CVirtualScreen::RefreshAndSwitchToFrame(int index) {
-  if (Strip() == StripNone) return;
-  TakeWindowList();  // the switch asks about cloaking
-  SwitchToFrame(index);
 }
 
 bool CVirtualScreen::FitWindowsToStrip() {
@@ -217,18 +249,24 @@ bool CVirtualScreen::FitWindowsToStrip() {
   return turned;
 }
 
+TRect CVirtualScreen::MaximizedDetour(TRect r) const {
+  // Far away, but never past the coordinate limit, which a detour over wide monitors would
+  // otherwise reach.
+  const int x = std::min(r.Left + kMaximizedDetour * ScreenSize.Width,
+                         std::max(r.Left, kCoordinateLimit - r.Width()));
+  const int y = std::min(r.Top + kMaximizedDetour * ScreenSize.Height,
+                         std::max(r.Top, kCoordinateLimit - r.Height()));
+  return {x, y, x + r.Width(), y + r.Height()};
+}
+
 bool CVirtualScreen::MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex) {
   Prepare();
   parkedAxes_ |= AxesOf(Strip());
   if (desktop_.GetWindowLongA(window, win::GwlStyle) & win::WsMaximize) {
-    // A maximized window goes far away first and only then to its place, never past the
-    // coordinate limit, which a detour over wide monitors would otherwise reach; refused
-    // once, it is not asked again.
-    const int x = std::min(r.Left + kMaximizedDetour * ScreenSize.Width,
-                           std::max(r.Left, kCoordinateLimit - r.Width()));
-    const int y = std::min(r.Top + kMaximizedDetour * ScreenSize.Height,
-                           std::max(r.Top, kCoordinateLimit - r.Height()));
-    if (!desktop_.MoveWindow(window, x, y, r.Width(), r.Height(), true)) return false;
+    // A maximized window goes far away first and only then to its place; refused once, it
+    // is not asked again.
+    const TRect via = MaximizedDetour(r);
+    if (!desktop_.MoveWindow(window, via.Left, via.Top, r.Width(), r.Height(), true)) return false;
   }
   if (frameIndex >= 0)
     r = OffsetByFrames(r, FrameStep, ClampFrame(frameIndex, FrameCount()) - CurrentFrame);

@@ -114,6 +114,11 @@ class CVirtualScreen {
   TRect OnPrimary(TRect r) const;
   // The enumeration alone, for callers that ask about cloaking themselves.
   void TakeWindowList();
+  void RemovePager();
+  // SwitchToFrame with the list and its cloaking as they are.
+  void SwitchListedToFrame(int index);
+  // Where a maximized window goes first on its way to `r`.
+  TRect MaximizedDetour(TRect r) const;
   void NotifyActivation(int type, WindowHandle window, bool isExplicit, CWindowList* listed);
   // Asks once for every listed window whether it is cloaked.
   void ReadCloaking();
@@ -129,4 +134,9 @@ class CVirtualScreen {
   int arrangedCount_ = 1;
   // Refused windows told of since the last switch that moved every window.
   std::set<WindowHandle> reportedRefused_;
+  // The system's answer to the last list and the last switch's moves with each one's entry
+  // in the list, kept for their buffers.
+  std::vector<TListedWindow> listed_;
+  std::vector<TWindowMove> moves_;
+  std::vector<size_t> movedEntries_;
 };

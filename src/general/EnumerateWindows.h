@@ -1,5 +1,8 @@
 #pragma once
 // Collecting the top-level windows the program works with into a list.
+#include <set>
+#include <vector>
+
 #include "general/Window.h"
 
 class Desktop;
@@ -9,6 +12,12 @@ constexpr int kWindowTextBufferSize = 259;
 
 // Empties `list`, then appends every qualifying top-level window in enumeration order.
 void EnumerateWindows(Desktop& desktop, CWindowList& list);
+
+// The same list in one pass over the system's windows, each also asked whether it is
+// cloaked: those that are go into `cloaked` (emptied first). `scratch` keeps its buffers
+// from one call to the next.
+void EnumerateWindows(Desktop& desktop, CWindowList& list, std::set<WindowHandle>& cloaked,
+                      std::vector<TListedWindow>& scratch);
 
 // The enumeration callback: appends `window` unless it is disabled, invisible, gone, the
 // desktop ("Progman") or the task bar ("Shell_TrayWnd"). Always returns true, so the

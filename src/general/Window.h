@@ -10,6 +10,7 @@ struct CWindow {
   TRect Bounds;  // window rectangle in screen coordinates when collected (or last moved to)
   std::string Title;
   std::string ClassName;
+  long Style = 0;  // GWL_STYLE when collected
 };
 
 // Top of the Z-order first.

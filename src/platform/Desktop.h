@@ -4,9 +4,11 @@
 // executable goes through this interface, so every behaviour above it can be run
 // against SimDesktop. Each function is named and shaped after the Windows call it
 // stands for; texts are code page 932 bytes.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,24 @@ struct TMonitor {
   TRect Bounds;
   TRect WorkArea;
   bool operator==(const TMonitor&) const = default;
+};
+
+// One top-level window as ListWindows gives it.
+struct TListedWindow {
+  WindowHandle Handle = 0;
+  long Style = 0;  // GWL_STYLE
+  TRect Bounds;    // the window rectangle
+  std::string Title;
+  std::string ClassName;  // "" when the window has gone
+  bool Cloaked = false;
+};
+
+// One move of a batch: the window to `To`, as MoveWindow with repaint sends it; with `Via`,
+// first there, and on to `To` only if that move succeeded.
+struct TWindowMove {
+  WindowHandle Window = 0;
+  TRect To;
+  std::optional<TRect> Via;
 };
 
 // Values of the Windows constants the program passes through the seam.
@@ -158,6 +178,18 @@ class Desktop {
                           bool repaint) = 0;
   virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                             int cy, unsigned flags) = 0;
+  // EnumWindows, and of each window whose style (GWL_STYLE) has every bit of `withStyle` and
+  // none of `withoutStyle` what GetWindowRect, GetWindowTextA, GetClassNameA (buffers of
+  // `maxCount` bytes) and IsWindowCloaked say, in one pass; the other windows are left out.
+  // From the top of the Z-order down; `windows` is emptied first.
+  virtual void ListWindows(long withStyle, long withoutStyle, int maxCount,
+                           std::vector<TListedWindow>& windows) = 0;
+  // Makes every move as MoveWindow would (the Z-order stays), each window's in order, as
+  // fast as the system allows: a window of another thread may carry its moves out after the
+  // call has returned, when its program next reads its messages, and reads as standing
+  // where it was sent until then. Returns the indexes of the moves that failed (the window
+  // has gone, or the system refused the move), in order.
+  virtual std::vector<std::size_t> MoveWindows(const std::vector<TWindowMove>& moves) = 0;
   // DwmGetWindowAttribute(DWMWA_CLOAKED): the system keeps the window out of sight while it
   // stays visible to its program (a window of another of the system's own desktops, a
   // suspended store application). False where the call is missing or fails (Windows 7, Wine).

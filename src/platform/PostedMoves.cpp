@@ -9,12 +9,17 @@ void CPostedMoves::Settled(WindowHandle window) {
 }
 
 TRect CPostedMoves::Expected(WindowHandle window, const TRect& actual,
-                             const std::function<bool()>& answers) {
+                             const std::function<bool()>& answers,
+                             const std::function<TRect()>& reread) {
   auto owed = owed_.find(window);
   if (owed == owed_.end()) return actual;
-  if (owed->second == actual || answers()) {
+  if (owed->second == actual) {
     owed_.erase(owed);
     return actual;
+  }
+  if (answers()) {
+    owed_.erase(owed);
+    return reread ? reread() : actual;
   }
   return owed->second;
 }

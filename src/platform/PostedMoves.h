@@ -17,8 +17,10 @@ class CPostedMoves {
   // `actual` as the system reports it, or the target still owed. `answers` is asked only
   // while a move is owed and not yet visible: a window that answers has handled whatever
   // was posted to it before, and then the system's rectangle is the truth (the window may
-  // also have refused the move).
-  TRect Expected(WindowHandle window, const TRect& actual, const std::function<bool()>& answers);
+  // also have refused the move), as `reread` gives it where there is one: `actual` may have
+  // been read before the window caught up.
+  TRect Expected(WindowHandle window, const TRect& actual, const std::function<bool()>& answers,
+                 const std::function<TRect()>& reread = nullptr);
   // The target still owed, if any, without asking the window.
   const TRect* Owed(WindowHandle window) const;
 

@@ -56,4 +56,18 @@ TEST_F(PostedMovesTest, AMoveCarriedOutOrSettledIsNoLongerOwed) {
   EXPECT_EQ(asked, 0);
 }
 
+TEST_F(PostedMovesTest, AWindowThatAnswersIsReadAgainHavingCaughtUpMeanwhile) {
+  moves.Posted(kHung, kParked);
+  int reread = 0;
+  const TRect now = moves.Expected(
+      kHung, kStood, [] { return true; },
+      [&] {
+        ++reread;
+        return kParked;
+      });
+  EXPECT_EQ(now, kParked) << "not the rectangle read before it answered";
+  EXPECT_EQ(reread, 1);
+  EXPECT_EQ(moves.Owed(kHung), nullptr);
+}
+
 }  // namespace

@@ -95,6 +95,27 @@ TEST_F(SwitchTest, MovesAMaximizedWindowFarAwayFirst) {
                                Move(w, {-4, -4 - H, W + 4, 4})}));
 }
 
+TEST_F(SwitchTest, AHotKeySwitchListsTheWindowsInOnePassAndMovesThemInOneBatch) {
+  WindowHandle a = Add(At(100, 100));
+  WindowHandle hidden = Add(At(200, 100));
+  desktop.Windows.at(hidden).Style = 0;
+  WindowHandle maximized = Add({-4, -4, W + 4, H + 4}, win::WsMaximize);
+  desktop.Calls.clear();
+
+  pager->RefreshAndSwitchToFrame(1);
+  // The style that says which window is maximized comes with the list.
+  const std::string list = "ListWindows(" + std::to_string(win::WsVisible) + "," +
+                           std::to_string(win::WsDisabled) + ",259)";
+  EXPECT_EQ(desktop.Calls,
+            (std::vector<std::string>{
+                "GetForegroundWindow()", list, Move(a, At(100, 100 - H)),
+                Move(maximized, {-4 + 10 * W, -4 - H + 10 * H, W + 4 + 10 * W, 4 + 10 * H}),
+                Move(maximized, {-4, -4 - H, W + 4, 4})}));
+  ASSERT_EQ(pager->WindowList.size(), 2u);
+  EXPECT_EQ(pager->WindowList[1].Bounds, (TRect{-4, -4 - H, W + 4, 4}));
+  EXPECT_EQ(Rect(hidden), At(200, 100));
+}
+
 TEST_F(SwitchTest, SkipsAWindowThatVanishedAndMovesTheRest) {
   WindowHandle a = Add(At(0, 0)), b = Add(At(100, 0)), c = Add(At(200, 0));
   pager->RefreshWindowList();

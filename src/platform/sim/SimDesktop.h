@@ -190,6 +190,10 @@ class SimDesktop : public Desktop {
   bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
+  // Logged once for the whole list; each move of a batch is logged as its MoveWindow.
+  void ListWindows(long withStyle, long withoutStyle, int maxCount,
+                   std::vector<TListedWindow>& windows) override;
+  std::vector<std::size_t> MoveWindows(const std::vector<TWindowMove>& moves) override;
   bool IsWindowCloaked(WindowHandle window) override;
   bool ShowWindow(WindowHandle window, int command) override;
   bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey, std::uint8_t alpha,

@@ -216,6 +216,54 @@ bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int
   return true;
 }
 
+void SimDesktop::ListWindows(long withStyle, long withoutStyle, int maxCount,
+                             std::vector<TListedWindow>& windows) {
+  Log(Call("ListWindows", withStyle, withoutStyle, maxCount));
+  const size_t limit = maxCount > 0 ? static_cast<size_t>(maxCount - 1) : 0;
+  // Each window is looked up once: the Z-order is brought in step only when a window in it
+  // has gone or one is missing from it.
+  std::vector<const SimWindow*> found;
+  found.reserve(Windows.size());
+  for (bool inStep = false; !inStep;) {
+    if (ZOrder.size() != Windows.size()) SyncZOrder();
+    found.clear();
+    for (WindowHandle handle : ZOrder) {
+      const SimWindow* w = Find(handle);
+      if (!w) break;
+      found.push_back(w);
+    }
+    inStep = found.size() == ZOrder.size();
+    if (!inStep) SyncZOrder();
+  }
+  windows.resize(ZOrder.size());
+  size_t listed = 0;
+  for (size_t i = 0; i < ZOrder.size(); ++i) {
+    const SimWindow& w = *found[i];
+    if ((w.Style & withStyle) != withStyle || (w.Style & withoutStyle) != 0) continue;
+    ++CloakQueries[ZOrder[i]];
+    TListedWindow& entry = windows[listed++];
+    entry.Handle = ZOrder[i];
+    entry.Style = w.Style;
+    entry.Bounds = w.Rect;
+    entry.Title.assign(CutShiftJis(w.Title, limit));
+    entry.ClassName.assign(CutShiftJis(w.ClassName, limit));
+    entry.Cloaked = w.Cloaked;
+  }
+  windows.resize(listed);
+}
+
+std::vector<std::size_t> SimDesktop::MoveWindows(const std::vector<TWindowMove>& moves) {
+  std::vector<std::size_t> failed;
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    const TWindowMove& m = moves[i];
+    auto move = [&](const TRect& r) {
+      return MoveWindow(m.Window, r.Left, r.Top, r.Width(), r.Height(), true);
+    };
+    if (!((!m.Via || move(*m.Via)) && move(m.To))) failed.push_back(i);
+  }
+  return failed;
+}
+
 bool SimDesktop::IsWindowCloaked(WindowHandle window) {
   ++CloakQueries[window];
   const SimWindow* w = Find(window);

@@ -46,6 +46,9 @@ class Win32Desktop : public Desktop {
   bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
+  void ListWindows(long withStyle, long withoutStyle, int maxCount,
+                   std::vector<TListedWindow>& windows) override;
+  std::vector<std::size_t> MoveWindows(const std::vector<TWindowMove>& moves) override;
   bool IsWindowCloaked(WindowHandle window) override;
   bool ShowWindow(WindowHandle window, int command) override;
   bool SetLayeredWindowAttributes(WindowHandle window, unsigned colorKey, std::uint8_t alpha,
@@ -63,6 +66,8 @@ class Win32Desktop : public Desktop {
                     std::intptr_t lParam) override;
 
  private:
+  // Sends the window to `r` without waiting for its program; false if the system refuses.
+  bool PostMove(WindowHandle window, const TRect& r);
   // Moves posted to windows that did not answer: they read as standing where they were sent.
   CPostedMoves postedMoves_;
 };

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/Cp932.h"
 #include "platform/win32/Responsive.h"
@@ -26,6 +27,11 @@ RECT ToRect(const TRect& r) {
 BOOL CALLBACK EnumThunk(HWND window, LPARAM param) {
   const auto& callback = *reinterpret_cast<const Desktop::EnumWindowsProc*>(param);
   return callback(reinterpret_cast<WindowHandle>(window)) ? TRUE : FALSE;
+}
+
+BOOL CALLBACK CollectHandle(HWND window, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+  return TRUE;
 }
 
 // The A functions' result for a buffer of `maxCount` bytes, converted from the wide text
@@ -86,7 +92,9 @@ bool Win32Desktop::GetWindowRect(WindowHandle window, TRect& rect) {
     postedMoves_.Settled(window);  // gone; a new window may get its handle
     return false;
   }
-  rect = postedMoves_.Expected(window, FromRect(r), [&] { return WindowAnswers(ToHwnd(window)); });
+  rect = postedMoves_.Expected(
+      window, FromRect(r), [&] { return WindowAnswers(ToHwnd(window)); },
+      [&] { return ::GetWindowRect(ToHwnd(window), &r) ? FromRect(r) : rect; });
   return true;
 }
 
@@ -106,8 +114,12 @@ bool Win32Desktop::GetWindowPlacement(WindowHandle window, TWindowPlacement& pla
   placement.NormalPosition = FromRect(p.rcNormalPosition);
   // The moves go to the restore rectangle of a window in the normal state.
   if (!(::GetWindowLongPtrW(ToHwnd(window), GWL_STYLE) & (WS_MINIMIZE | WS_MAXIMIZE)))
-    placement.NormalPosition = postedMoves_.Expected(window, placement.NormalPosition,
-                                                     [&] { return WindowAnswers(ToHwnd(window)); });
+    placement.NormalPosition = postedMoves_.Expected(
+        window, placement.NormalPosition, [&] { return WindowAnswers(ToHwnd(window)); },
+        [&] {
+          return ::GetWindowPlacement(ToHwnd(window), &p) ? FromRect(p.rcNormalPosition)
+                                                          : placement.NormalPosition;
+        });
   return true;
 }
 
@@ -160,6 +172,58 @@ bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, i
     postedMoves_.Posted(window, {x, y, x + width, y + height});
   }
   return true;
+}
+
+void Win32Desktop::ListWindows(long withStyle, long withoutStyle, int maxCount,
+                               std::vector<TListedWindow>& windows) {
+  std::vector<HWND> handles;
+  ::EnumWindows(CollectHandle, reinterpret_cast<LPARAM>(&handles));
+  windows.clear();
+  for (HWND hwnd : handles) {
+    const auto window = reinterpret_cast<WindowHandle>(hwnd);
+    const long style = GetWindowLongA(window, GWL_STYLE);
+    if ((style & withStyle) != withStyle || (style & withoutStyle) != 0) continue;
+    TListedWindow& entry = windows.emplace_back();
+    entry.Handle = window;
+    entry.Style = style;
+    GetWindowRect(window, entry.Bounds);
+    entry.Title = GetWindowTextA(window, maxCount);
+    entry.ClassName = GetClassNameA(window, maxCount);
+    entry.Cloaked = IsWindowCloaked(window);
+  }
+}
+
+bool Win32Desktop::PostMove(WindowHandle window, const TRect& r) {
+  if (!::SetWindowPos(ToHwnd(window), nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS))
+    return false;
+  postedMoves_.Posted(window, r);
+  return true;
+}
+
+std::vector<std::size_t> Win32Desktop::MoveWindows(const std::vector<TWindowMove>& moves) {
+  // Another thread's window is sent its moves without waiting for its program: the windows
+  // of all programs then move at once, and one that does not answer costs nothing. (Asking
+  // first whether it answers, and moving it and waiting, cost two round trips a window.)
+  // The program's own windows move at once.
+  std::vector<std::size_t> failed;
+  const DWORD self = ::GetCurrentThreadId();
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    const TWindowMove& m = moves[i];
+    HWND hwnd = ToHwnd(m.Window);
+    bool moved;
+    if (::GetWindowThreadProcessId(hwnd, nullptr) == self) {
+      postedMoves_.Settled(m.Window);
+      auto move = [&](const TRect& r) {
+        return ::MoveWindow(hwnd, r.Left, r.Top, r.Width(), r.Height(), TRUE) != FALSE;
+      };
+      moved = (!m.Via || move(*m.Via)) && move(m.To);
+    } else {
+      moved = (!m.Via || PostMove(m.Window, *m.Via)) && PostMove(m.Window, m.To);
+    }
+    if (!moved) failed.push_back(i);
+  }
+  return failed;
 }
 
 bool Win32Desktop::IsWindowCloaked(WindowHandle window) {

@@ -18,7 +18,8 @@ constexpr UINT kHangMessage = WM_APP + 0x71;
 enum class Trigger {
   None,       // stays until the time is up or someone closes it
   Probe,      // destroys itself on the first WM_NULL sent to it: the question a caller asks
-              // just before it moves, shows or activates another program's window
+              // just before it moves, shows or activates another program's window; or, for
+              // a caller that asks nothing, as the first move that parks it arrives
   Parked,     // destroys itself once it has been moved wholly off the screen
   Activated,  // closes itself when it is activated again after it first lost activation
 };
@@ -55,6 +56,21 @@ LRESULT CALLBACK FaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
       }
       break;
+    case WM_WINDOWPOSCHANGING: {
+      // A caller that asks nothing: it goes as the move that would park it arrives (not at
+      // the moves that place it on the screen).
+      const auto& pos = *reinterpret_cast<const WINDOWPOS*>(lParam);
+      if (g_fault.trigger != Trigger::Probe || (pos.flags & SWP_NOMOVE)) break;
+      RECT rect{};
+      GetWindowRect(window, &rect);
+      const int width = pos.flags & SWP_NOSIZE ? rect.right - rect.left : pos.cx;
+      const int height = pos.flags & SWP_NOSIZE ? rect.bottom - rect.top : pos.cy;
+      if (OffScreen({pos.x, pos.y, pos.x + width, pos.y + height})) {
+        Vanish(window, "probe");
+        return 0;
+      }
+      break;
+    }
     case WM_WINDOWPOSCHANGED:
       if (g_fault.trigger == Trigger::Parked) {
         RECT rect{};

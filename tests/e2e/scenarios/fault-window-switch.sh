@@ -1,9 +1,10 @@
 # Windows that close between the program's window list and a frame switch do not disturb
 # it: the other windows move exactly as they would have, no error box appears, and the next
 # hot key works. Two windows of the driver's time their going away to the switch itself:
-# one destroys itself when the program asks whether it answers, just before moving it (after
-# the list was taken, before its move), the other closes once it has been moved to its
-# parked place (moved, then gone before the switch back).
+# one destroys itself when the program asks whether it answers or, asking nothing, as the
+# move that parks it arrives (after the list was taken, before it has moved), the other
+# closes once it has been moved to its parked place (moved, then gone before the switch
+# back).
 # timeout: 90
 # shellcheck source=data/fault-window-lib.sh
 source "${TW_DATA}/fault-window-lib.sh"
