@@ -277,9 +277,13 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
   NotifyActivation(type, window, isExplicit, nullptr);
 }
 
-void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExplicit,
-                                      CWindowList listed) {
-  NotifyActivation(type, window, isExplicit, &listed);
+const CWindowList& CVirtualScreen::ListWindowsForPress() {
+  EnumerateWindows(desktop_, pressList_, pressCloaked_, listed_);
+  return pressList_;
+}
+
+void CVirtualScreen::NotifyListedActivation(int type, WindowHandle window, bool isExplicit) {
+  NotifyActivation(type, window, isExplicit, &pressList_);
 }
 
 namespace {
@@ -303,7 +307,9 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
   Prepare();
   if (listed) {
     LastForeground = desktop_.GetForegroundWindow();
-    WindowList = std::move(*listed);
+    // Swapped, not moved: the previous list keeps its storage for the next press.
+    WindowList.swap(*listed);
+    CloakedWindows.swap(pressCloaked_);
     const WindowHandle pager = PagerWindow();
     std::erase_if(WindowList, [pager](const CWindow& w) { return pager && w.Handle == pager; });
     UpdateListed(desktop_, WindowList, window, LastForeground == window);
@@ -335,7 +341,6 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
   LastNoticeType = type;
   if (listed && CurrentFrame == frameBefore) {
     UpdateListed(desktop_, WindowList, window, false);  // pulled into the screen, perhaps
-    ReadCloaking();
   } else {
     RefreshWindowList();
   }

@@ -67,10 +67,13 @@ class CVirtualScreen {
   bool MoveWindowToFrame(WindowHandle window, TRect r, int frameIndex);
   // A window became active (or was minimized, restored, destroyed: notice types 1 and 4).
   void NotifyActivation(int type, WindowHandle window, bool isExplicit);
-  // The same for a window the caller has just activated, with the windows it listed just
-  // before: only that window is asked again (its place and rectangle may have changed),
-  // unless a frame switch moves them all.
-  void NotifyActivation(int type, WindowHandle window, bool isExplicit, CWindowList listed);
+  // The windows for a command's press, pager included, in one pass with their cloaking, into
+  // storage kept from one press to the next: a press then allocates next to nothing.
+  const CWindowList& ListWindowsForPress();
+  // NotifyActivation for a window the caller has just activated after ListWindowsForPress:
+  // the pager takes that list and its cloaking over, and only that window is asked again
+  // (its place and rectangle may have changed), unless a frame switch moves them all.
+  void NotifyListedActivation(int type, WindowHandle window, bool isExplicit);
   // Puts the window's restore rectangle onto the screen.
   void PullIntoScreen(WindowHandle window);
   // Brings every window parked on another frame back onto the screen: at exit and when
@@ -137,6 +140,10 @@ class CVirtualScreen {
   // The system's answer to the last list and the last switch's moves with each one's entry
   // in the list, kept for their buffers.
   std::vector<TListedWindow> listed_;
+  // The last press's list and cloaking; after NotifyListedActivation the pager's previous
+  // ones, whose storage the next press lists into.
+  CWindowList pressList_;
+  std::set<WindowHandle> pressCloaked_;
   std::vector<TWindowMove> moves_;
   std::vector<size_t> movedEntries_;
 };

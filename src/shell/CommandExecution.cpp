@@ -1,7 +1,6 @@
 // A command's hot key: its window to the front, the next of several on each press, or the
 // command line started when no window matches.
 #include "desktop/FormVirtualDesktop.h"
-#include "general/EnumerateWindows.h"
 #include "shell/CommandCandidates.h"
 #include "shell/OptionDlg.h"
 #include "shell/Program.h"
@@ -9,11 +8,9 @@
 void TOptionDlg::ExecuteCommand(int id) {
   Desktop& desktop = program_.Platform;
   TFormVirtualDesktop& pager = *program_.FormVirtualDesktop;
-  CWindowList windows;
-  // About as many windows as the pager listed last (it leaves itself out): the list is
-  // sized once instead of growing window by window.
-  windows.reserve(pager.WindowList.size() + 1);
-  EnumerateWindows(desktop, windows);
+  // Listed into the pager's kept storage, with the cloaking it draws by: the pager then
+  // takes this list over instead of asking every window again.
+  const CWindowList& windows = pager.ListWindowsForPress();
   CCommandOption& commands = program_.CommandSettings;
   // An id beyond the list loads the empty defaults: nothing matches, nothing starts.
   commands.LoadEntry(id);
@@ -30,7 +27,7 @@ void TOptionDlg::ExecuteCommand(int id) {
     desktop.ShowWindow(target, win::SwRestore);
     if (!program_.Application.OnIdle) {  // start-up is complete
       if (desktop.SetForegroundWindow(target)) activations_.Activated(target, desktop);
-      pager.NotifyActivation(5, target, true, std::move(windows));
+      pager.NotifyListedActivation(5, target, true);
     }
     return;
   }

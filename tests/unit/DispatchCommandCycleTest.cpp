@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "RunningProgram.h"
 #include "general/EnumerateWindows.h"
@@ -90,14 +91,22 @@ TEST(CommandPress, ListsTheWindowsOnceAndThePagerShowsThemAsTheyAreAfterIt) {
     const WindowHandle memo = run.AddWindow("Notepad", "memo", row.rect);
     if (row.minimized) run.desktop.ShowWindow(memo, win::SwMinimize);
     run.AddWindow("Other", "other", {50, 50, 300, 300}, 3);
+    const WindowHandle cloaked = run.AddWindow("Other", "cloaked", {60, 60, 300, 300}, 4);
+    run.desktop.Windows[cloaked].Cloaked = true;
     run.desktop.Calls.clear();
+    run.desktop.CloakQueries.clear();
     run.Send(kHotKey, 0);
     const CVirtualScreen& pager = run.Pager();
     EXPECT_EQ(run.desktop.Foreground, memo);
     EXPECT_EQ(pager.CurrentFrame, row.frame);
     EXPECT_EQ(pager.LastForeground, memo);
+    EXPECT_EQ(pager.CloakedWindows, std::set<WindowHandle>{cloaked});
     if (row.frame == 0) {
-      EXPECT_EQ(std::count(run.desktop.Calls.begin(), run.desktop.Calls.end(), "EnumWindows()"), 1);
+      // One look at the windows, whichever way it is taken, and no window asked twice
+      // whether it is cloaked.
+      EXPECT_EQ(run.desktop.CallCount("EnumWindows(") + run.desktop.CallCount("ListWindows("), 1);
+      for (const auto& [window, queries] : run.desktop.CloakQueries)
+        EXPECT_EQ(queries, 1) << window;
     }
     CWindowList after;
     EnumerateWindows(run.desktop, after);
