@@ -29,7 +29,7 @@ target_link_libraries(twhook PRIVATE user32)
 
 add_library(tw_core STATIC ${TW_PORTABLE_SOURCES} ${TW_WIN32_SOURCES})
 target_include_directories(tw_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/hook)
-target_link_libraries(tw_core PUBLIC twhook user32 gdi32 comctl32 shell32 version)
+target_link_libraries(tw_core PUBLIC twhook user32 gdi32 shell32 version)
 
 add_executable(tarnwick WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win32/WinMain.cpp
   ${CMAKE_SOURCE_DIR}/src/shell/win32/tarnwick.rc)

@@ -70,8 +70,7 @@ TFormVirtualDesktop::TFormVirtualDesktop(TApplication& application, Desktop& des
     ApplicationEvents1Deactivate();
   };
 
-  // The bitmap is as large as the screen; the pager shows its top-left part.
-  ImageFrame->SetBitmapSize(ScreenSize.Width, ScreenSize.Height);
+  // No bitmap size yet: a pager that is never shown needs none (see AlignImage).
   LoadPlacement();
 }
 
@@ -157,8 +156,6 @@ void TFormVirtualDesktop::FollowOptions() {
 
 void TFormVirtualDesktop::DisplayChanged() {
   if (FollowDisplayChange()) {
-    // The bitmap stays as large as the screen, which the pager may now be as large as.
-    ImageFrame->SetBitmapSize(ScreenSize.Width, ScreenSize.Height);
     // A pager left on a monitor that has gone would be out of reach.
     PlaceOnMonitors(Bounds());
   }
@@ -178,6 +175,11 @@ void TFormVirtualDesktop::AlignImage() {
   if (ImageFrame->Left() != 0 || ImageFrame->Top() != 0 || ImageFrame->Width() != ClientWidth() ||
       ImageFrame->Height() != ClientHeight())
     ImageFrame->SetBounds(0, 0, ClientWidth(), ClientHeight());
+  // The bitmap is what the pager shows, made again at each new size (every caller draws the
+  // picture right after); a hidden pager keeps the one it has, none before its first show.
+  const TSize client{ClientWidth(), ClientHeight()};
+  if (shown_ && ImageFrame->BitmapSize() != client)
+    ImageFrame->SetBitmapSize(client.Width, client.Height);
 }
 
 bool TFormVirtualDesktop::HandleMessage(unsigned message, std::uintptr_t, std::intptr_t,

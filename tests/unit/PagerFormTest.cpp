@@ -19,13 +19,41 @@ TEST(PagerPlacementTest, StartsAtTheDefaultsOrWhereTheFileSays) {
   fresh.Start();
   EXPECT_EQ(BoundsOf(fresh.Pager()), (TRect{0, 0, 80, 160}));
   EXPECT_EQ(fresh.Pager().FullBounds, (TRect{0, 0, 80, 160}));
-  EXPECT_EQ(fresh.Pager().ImageFrame->BitmapSize(), (TSize{1024, 768})) << "the screen's size";
+  const TFormVirtualDesktop& shown = fresh.Pager();
+  EXPECT_EQ(shown.ImageFrame->BitmapSize(), (TSize{shown.ClientWidth(), shown.ClientHeight()}))
+      << "what the pager shows, not the screen";
   EXPECT_FALSE(fresh.dir.Exists("tarnwick.ini")) << "reading writes nothing";
 
   RunningProgram placed("[VirtualDesktop]\r\nLeft=900\r\nTop=40\r\nHeight=400\r\n");
   placed.Start();
   EXPECT_EQ(BoundsOf(placed.Pager()), (TRect{900, 40, 980, 440})) << "the width as designed";
   EXPECT_EQ(placed.Pager().FullBounds, (TRect{900, 40, 980, 440}));
+}
+
+TEST(PagerBitmapTest, FollowsTheClientAreaOnceShownAndIsNotMadeWithoutThePager) {
+  RunningProgram off("[Option]\r\nVirtualDesktop=0\r\n");
+  off.Start();
+  EXPECT_EQ(off.Pager().ImageFrame->BitmapSize(), (TSize{0, 0})) << "no pager, no bitmap";
+
+  RunningProgram run;
+  run.Start();
+  TFormVirtualDesktop& pager = run.Pager();
+  auto resize = [&](TSize size) {
+    pager.SetClientSize(size.Width, size.Height);
+    std::intptr_t result = 0;
+    pager.HandleMessage(0x0005 /* WM_SIZE */, 0, 0, result);
+  };
+  // The user's sizing and the animation's steps: each size that reaches the pager.
+  for (const TSize size : {TSize{115, 213}, TSize{300, 600}, TSize{30, 600}, TSize{115, 213}}) {
+    resize(size);
+    EXPECT_EQ(pager.ImageFrame->BitmapSize(), size);
+  }
+  // Closed, it keeps what it has; shown again, it takes the size it has then.
+  pager.Close();
+  resize({90, 100});
+  EXPECT_EQ(pager.ImageFrame->BitmapSize(), (TSize{115, 213}));
+  pager.Show();
+  EXPECT_EQ(pager.ImageFrame->BitmapSize(), (TSize{90, 100}));
 }
 
 TEST(PagerPlacementTest, APagerOffEveryMonitorIsBroughtOntoThemAtStart) {

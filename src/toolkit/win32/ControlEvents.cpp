@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/win32/CommonControls.h"
 #include "toolkit/win32/ControlWindows.h"
 #include "toolkit/win32/Cp932.h"
 #include "toolkit/win32/Guard.h"
@@ -54,7 +55,7 @@ bool DialogManagerTakes(WPARAM key, LRESULT code) {
 // Enter or Esc for itself; key-down handlers see those keys first, as they see every
 // other key, and can swallow them.
 LRESULT DialogCode(ControlPeer& peer, HWND window, WPARAM wParam, LPARAM lParam) {
-  LRESULT code = DefSubclassProc(window, WM_GETDLGCODE, wParam, lParam);
+  LRESULT code = DefaultSubclassProc(window, WM_GETDLGCODE, wParam, lParam);
   // Without DLGC_HASSETSEL the dialog manager leaves the selection alone when the focus
   // enters: memos never select their text that way, edits only with AutoSelect.
   if (peer.kind == ControlKind::Memo ||
@@ -137,13 +138,13 @@ LRESULT CALLBACK ControlSubclassProc(HWND window, UINT message, WPARAM wParam, L
       if (peer.form) peer.form->form->ActiveControl = peer.control;
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(window, ControlSubclassProc, kSubclassId);
+      RemoveControlSubclass(window, ControlSubclassProc, kSubclassId);
       peer.Forget(window);
       break;
     default:
       break;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return DefaultSubclassProc(window, message, wParam, lParam);
 }
 
 // EN_CHANGE: the user's text goes to the object. Text that arrived in one piece (pasted,
@@ -186,7 +187,7 @@ TShiftState CurrentShiftState() {
 }
 
 void AttachControlEvents(ControlPeer& peer, HWND window) {
-  SetWindowSubclass(window, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&peer));
+  SubclassControl(window, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&peer));
 }
 
 void ControlCommand(ControlPeer& peer, HWND from, WORD code) {

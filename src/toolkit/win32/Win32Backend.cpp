@@ -1,5 +1,6 @@
 #include "toolkit/win32/Win32Backend.h"
 
+#include "toolkit/win32/CommonControls.h"
 #include "toolkit/win32/ControlWindows.h"
 #include "toolkit/win32/Cp932.h"
 #include "toolkit/win32/Dpi.h"
@@ -92,10 +93,6 @@ HWND LastWindowBefore(const TControl& root, const TControl& target, bool& found)
 
 Win32Backend::Win32Backend(HINSTANCE instance)
     : instance_(instance), application_(std::make_unique<ApplicationWindow>()) {
-  // With version 6 of the common controls (the manifest asks for it) the standard
-  // controls are theirs as well.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   RegisterWindowClasses(instance_, ApplicationWindowProc, FormWindowProc);
 }
 
@@ -172,6 +169,9 @@ HWND Win32Backend::RealizeSubtree(FormPeer& form, TControl& control, HWND previo
     form.controls.push_back(peer);
   }
   const auto windows = peer->Windows();
+  // The common controls come with the first control of theirs; the pager's image, made at
+  // start, is a window class of the program's own.
+  if (windows.empty() && peer->kind != ControlKind::Image) LoadCommonControls();
   previous = windows.empty() ? CreateControlWindows(*peer, previous) : windows.back();
   for (TControl* child : control.Children()) previous = RealizeSubtree(form, *child, previous);
   return previous;

@@ -18,6 +18,9 @@ start_floor() {
   floor_times+=("$(tw_result_value icon-ms)")
   tw_driver process-resources twtrayfloor.exe || fail "floor start $1: no figures"
   floor_sets+=("$(tw_result_value working-set)")
+  if (($1 == 1)) && TW_QUIET=1 tw_driver process-modules twtrayfloor.exe; then
+    tw_log "floor start 1: modules $(sed -n 's/^module=//p' "${TW_LAST_RESULT}" | tr '\n' ' ')"
+  fi
   tw_log "floor start $1: icon after ${floor_times[-1]} ms, working set ${floor_sets[-1]}"
   tw_driver kill-process twtrayfloor.exe || fail "floor start $1: it could not be ended"
 }
@@ -41,6 +44,11 @@ for round in 1 2 3 4 5; do
   # shows) is there at start, not the options dialog's tens of controls.
   (($(tw_result_value child-windows) <= 1)) ||
     fail "start ${round}: $(tw_result_value child-windows) child windows before any dialog was shown"
+  # Nor is the common controls library mapped: it comes with the first control of its own.
+  TW_QUIET=1 tw_driver process-modules tarnwick.exe || fail "start ${round}: no module list"
+  ! tw_result_has '^module=comctl32\.dll$' ||
+    fail "start ${round}: comctl32.dll is loaded before any dialog was shown"
+  ((round > 1)) || tw_log "start 1: modules $(sed -n 's/^module=//p' "${TW_LAST_RESULT}" | tr '\n' ' ')"
   tw_driver kill-process tarnwick.exe || fail "start ${round}: the program could not be ended"
   start_floor "${round}"
 done
