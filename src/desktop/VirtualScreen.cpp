@@ -310,8 +310,7 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
     // Swapped, not moved: the previous list keeps its storage for the next press.
     WindowList.swap(*listed);
     CloakedWindows.swap(pressCloaked_);
-    const WindowHandle pager = PagerWindow();
-    std::erase_if(WindowList, [pager](const CWindow& w) { return pager && w.Handle == pager; });
+    RemovePager();
     UpdateListed(desktop_, WindowList, window, LastForeground == window);
   } else {
     TakeWindowList();

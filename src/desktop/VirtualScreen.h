@@ -117,6 +117,7 @@ class CVirtualScreen {
   TRect OnPrimary(TRect r) const;
   // The enumeration alone, for callers that ask about cloaking themselves.
   void TakeWindowList();
+  // Takes the pager itself out of the window list.
   void RemovePager();
   // SwitchToFrame with the list and its cloaking as they are.
   void SwitchListedToFrame(int index);
