@@ -127,7 +127,7 @@ void ListWindowsOnce(benchmark::State& state) {
   std::vector<TListedWindow> listed;
   for (auto _ : state) {
     fixture.ClearRecords();
-    fixture.desktop.ListWindows(win::WsVisible, win::WsDisabled, 259, listed);
+    fixture.desktop.ListWindows(win::WsVisible, win::WsDisabled, 0, 259, listed);
   }
   if (listed.size() != static_cast<size_t>(windows)) state.SkipWithError("not every window listed");
   PerWindowCounter(state, windows);

@@ -115,7 +115,8 @@ void CVirtualScreen::Prepare() {
 
 void CVirtualScreen::RefreshWindowList() {
   LastForeground = desktop_.GetForegroundWindow();
-  EnumerateWindows(desktop_, WindowList, CloakedWindows, listed_);  // one pass, cloaking too
+  // One pass, cloaking too; the pager and the switches never read a title.
+  EnumerateWindows(desktop_, WindowList, CloakedWindows, listed_, ListedTitles::Skipped);
   RemovePager();
 }
 
@@ -278,7 +279,7 @@ void CVirtualScreen::NotifyActivation(int type, WindowHandle window, bool isExpl
 }
 
 const CWindowList& CVirtualScreen::ListWindowsForPress() {
-  EnumerateWindows(desktop_, pressList_, pressCloaked_, listed_);
+  EnumerateWindows(desktop_, pressList_, pressCloaked_, listed_, ListedTitles::Read);
   return pressList_;
 }
 

@@ -29,9 +29,11 @@ bool CollectWindow(Desktop& desktop, WindowHandle window, CWindowList& list) {
 }
 
 void EnumerateWindows(Desktop& desktop, CWindowList& list, std::set<WindowHandle>& cloaked,
-                      std::vector<TListedWindow>& scratch) {
+                      std::vector<TListedWindow>& scratch, ListedTitles titles) {
   // A disabled window is an owner waiting for its modal dialog; the dialog is collected.
-  desktop.ListWindows(win::WsVisible, win::WsDisabled, kWindowTextBufferSize, scratch);
+  desktop.ListWindows(win::WsVisible, win::WsDisabled,
+                      titles == ListedTitles::Read ? kWindowTextBufferSize : 0,
+                      kWindowTextBufferSize, scratch);
   cloaked.clear();
   // The texts are swapped, not copied, so both lists keep their buffers for the next call.
   list.resize(scratch.size());

@@ -13,11 +13,14 @@ constexpr int kWindowTextBufferSize = 259;
 // Empties `list`, then appends every qualifying top-level window in enumeration order.
 void EnumerateWindows(Desktop& desktop, CWindowList& list);
 
+// Whether the entries of a list need their titles: only a command's search reads them.
+enum class ListedTitles { Read, Skipped };
+
 // The same list in one pass over the system's windows, each also asked whether it is
-// cloaked: those that are go into `cloaked` (emptied first). `scratch` keeps its buffers
-// from one call to the next.
+// cloaked: those that are go into `cloaked` (emptied first). With `ListedTitles::Skipped`
+// every title is left empty. `scratch` keeps its buffers from one call to the next.
 void EnumerateWindows(Desktop& desktop, CWindowList& list, std::set<WindowHandle>& cloaked,
-                      std::vector<TListedWindow>& scratch);
+                      std::vector<TListedWindow>& scratch, ListedTitles titles);
 
 // The enumeration callback: appends `window` unless it is disabled, invisible, gone, the
 // desktop ("Progman") or the task bar ("Shell_TrayWnd"). Always returns true, so the

@@ -179,10 +179,11 @@ class Desktop {
   virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                             int cy, unsigned flags) = 0;
   // EnumWindows, and of each window whose style (GWL_STYLE) has every bit of `withStyle` and
-  // none of `withoutStyle` what GetWindowRect, GetWindowTextA, GetClassNameA (buffers of
-  // `maxCount` bytes) and IsWindowCloaked say, in one pass; the other windows are left out.
-  // From the top of the Z-order down; `windows` is emptied first.
-  virtual void ListWindows(long withStyle, long withoutStyle, int maxCount,
+  // none of `withoutStyle` what GetWindowRect, GetWindowTextA (a buffer of `titleCount`
+  // bytes; with 0 the title is not asked for and stays empty), GetClassNameA (`classCount`
+  // bytes) and IsWindowCloaked say, in one pass; the other windows are left out. From the
+  // top of the Z-order down; `windows` is emptied first.
+  virtual void ListWindows(long withStyle, long withoutStyle, int titleCount, int classCount,
                            std::vector<TListedWindow>& windows) = 0;
   // Makes every move as MoveWindow would (the Z-order stays), each window's in order, as
   // fast as the system allows: a window of another thread may carry its moves out after the

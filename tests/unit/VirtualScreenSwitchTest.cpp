@@ -105,7 +105,7 @@ TEST_F(SwitchTest, AHotKeySwitchListsTheWindowsInOnePassAndMovesThemInOneBatch) 
   pager->RefreshAndSwitchToFrame(1);
   // The style that says which window is maximized comes with the list.
   const std::string list = "ListWindows(" + std::to_string(win::WsVisible) + "," +
-                           std::to_string(win::WsDisabled) + ",259)";
+                           std::to_string(win::WsDisabled) + ",0,259)";
   EXPECT_EQ(desktop.Calls,
             (std::vector<std::string>{
                 "GetForegroundWindow()", list, Move(a, At(100, 100 - H)),

@@ -191,7 +191,7 @@ class SimDesktop : public Desktop {
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
   // Logged once for the whole list; each move of a batch is logged as its MoveWindow.
-  void ListWindows(long withStyle, long withoutStyle, int maxCount,
+  void ListWindows(long withStyle, long withoutStyle, int titleCount, int classCount,
                    std::vector<TListedWindow>& windows) override;
   std::vector<std::size_t> MoveWindows(const std::vector<TWindowMove>& moves) override;
   bool IsWindowCloaked(WindowHandle window) override;

@@ -216,10 +216,10 @@ bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int
   return true;
 }
 
-void SimDesktop::ListWindows(long withStyle, long withoutStyle, int maxCount,
+void SimDesktop::ListWindows(long withStyle, long withoutStyle, int titleCount, int classCount,
                              std::vector<TListedWindow>& windows) {
-  Log(Call("ListWindows", withStyle, withoutStyle, maxCount));
-  const size_t limit = maxCount > 0 ? static_cast<size_t>(maxCount - 1) : 0;
+  Log(Call("ListWindows", withStyle, withoutStyle, titleCount, classCount));
+  auto limit = [](int count) { return count > 0 ? static_cast<size_t>(count - 1) : 0; };
   // Each window is looked up once: the Z-order is brought in step only when a window in it
   // has gone or one is missing from it.
   std::vector<const SimWindow*> found;
@@ -245,8 +245,8 @@ void SimDesktop::ListWindows(long withStyle, long withoutStyle, int maxCount,
     entry.Handle = ZOrder[i];
     entry.Style = w.Style;
     entry.Bounds = w.Rect;
-    entry.Title.assign(CutShiftJis(w.Title, limit));
-    entry.ClassName.assign(CutShiftJis(w.ClassName, limit));
+    entry.Title.assign(CutShiftJis(w.Title, limit(titleCount)));
+    entry.ClassName.assign(CutShiftJis(w.ClassName, limit(classCount)));
     entry.Cloaked = w.Cloaked;
   }
   windows.resize(listed);

@@ -46,7 +46,7 @@ class Win32Desktop : public Desktop {
   bool MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override;
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
-  void ListWindows(long withStyle, long withoutStyle, int maxCount,
+  void ListWindows(long withStyle, long withoutStyle, int titleCount, int classCount,
                    std::vector<TListedWindow>& windows) override;
   std::vector<std::size_t> MoveWindows(const std::vector<TWindowMove>& moves) override;
   bool IsWindowCloaked(WindowHandle window) override;

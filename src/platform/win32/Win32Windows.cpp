@@ -174,7 +174,7 @@ bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, i
   return true;
 }
 
-void Win32Desktop::ListWindows(long withStyle, long withoutStyle, int maxCount,
+void Win32Desktop::ListWindows(long withStyle, long withoutStyle, int titleCount, int classCount,
                                std::vector<TListedWindow>& windows) {
   std::vector<HWND> handles;
   ::EnumWindows(CollectHandle, reinterpret_cast<LPARAM>(&handles));
@@ -187,8 +187,12 @@ void Win32Desktop::ListWindows(long withStyle, long withoutStyle, int maxCount,
     entry.Handle = window;
     entry.Style = style;
     GetWindowRect(window, entry.Bounds);
-    entry.Title = GetWindowTextA(window, maxCount);
-    entry.ClassName = GetClassNameA(window, maxCount);
+    // Each question about another program's window is a trip to the system.
+    if (titleCount > 0)
+      entry.Title = GetWindowTextA(window, titleCount);
+    else
+      entry.Title.clear();
+    entry.ClassName = GetClassNameA(window, classCount);
     entry.Cloaked = IsWindowCloaked(window);
   }
 }
@@ -205,23 +209,12 @@ std::vector<std::size_t> Win32Desktop::MoveWindows(const std::vector<TWindowMove
   // Another thread's window is sent its moves without waiting for its program: the windows
   // of all programs then move at once, and one that does not answer costs nothing. (Asking
   // first whether it answers, and moving it and waiting, cost two round trips a window.)
-  // The program's own windows move at once.
+  // The system carries out a move of this thread's own window at once, in the call, so
+  // nobody is asked whose window it is (for another program's window that too is a trip).
   std::vector<std::size_t> failed;
-  const DWORD self = ::GetCurrentThreadId();
   for (std::size_t i = 0; i < moves.size(); ++i) {
     const TWindowMove& m = moves[i];
-    HWND hwnd = ToHwnd(m.Window);
-    bool moved;
-    if (::GetWindowThreadProcessId(hwnd, nullptr) == self) {
-      postedMoves_.Settled(m.Window);
-      auto move = [&](const TRect& r) {
-        return ::MoveWindow(hwnd, r.Left, r.Top, r.Width(), r.Height(), TRUE) != FALSE;
-      };
-      moved = (!m.Via || move(*m.Via)) && move(m.To);
-    } else {
-      moved = (!m.Via || PostMove(m.Window, *m.Via)) && PostMove(m.Window, m.To);
-    }
-    if (!moved) failed.push_back(i);
+    if (!((!m.Via || PostMove(m.Window, *m.Via)) && PostMove(m.Window, m.To))) failed.push_back(i);
   }
   return failed;
 }
