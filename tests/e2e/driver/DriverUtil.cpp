@@ -222,6 +222,10 @@ bool SameRect(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+void SettleAfterStart() {
+  PumpFor(150);
+}
+
 double NowMs() {
   static const LONGLONG frequency = [] {
     LARGE_INTEGER f;

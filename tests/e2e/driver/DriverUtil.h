@@ -82,6 +82,11 @@ double NowMs();
 // Milliseconds with one decimal, for result lines.
 std::string Ms(double ms);
 
+// Waits, keeping this thread's windows answering, until what the start of this driver
+// process set off in the system has passed: a timing begun at once measured that too (the
+// program's list and moves in a frame switch then took about twice as long).
+void SettleAfterStart();
+
 // Polls every `interval` ms until `done` holds or the time is up, keeping this thread's
 // windows answering; true when it held.
 template <typename Done>

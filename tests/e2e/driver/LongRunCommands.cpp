@@ -409,6 +409,7 @@ int MoveWindowsTime(const std::vector<std::wstring>& args) {
   const auto watched = ShownWindowsOf(ClassSet(args[3]));
   Report("windows=" + std::to_string(watched.size()));
   if (watched.empty()) return kNo;
+  SettleAfterStart();
   const double began = NowMs();
   for (const Watched& w : watched)
     SetWindowPos(w.window, nullptr, w.start.left + static_cast<int>(*dx),

@@ -335,27 +335,25 @@ int FrameSwitchTime(const std::vector<std::wstring>& args) {
   }
   Report("windows=" + std::to_string(watched.size()));
   if (watched.empty()) return kNo;
+  SettleAfterStart();
   const double pressed = NowMs();
   if (!Press(*combination)) return kFailure;
   size_t remaining = watched.size();
   double firstMs = -1.0;
-  // Every round reads each rectangle from the server that the program's moves go through
-  // too, so the rounds are spaced out.
-  PollUntil(
-      *timeout,
-      [&] {
-        for (Watched& w : watched) {
-          if (w.reachedMs >= 0) continue;
-          RECT rect{};
-          if (GetWindowRect(w.window, &rect) && SameRect(rect, w.target)) {
-            w.reachedMs = NowMs() - pressed;
-            if (firstMs < 0) firstMs = w.reachedMs;
-            --remaining;
-          }
-        }
-        return remaining == 0;
-      },
-      5);
+  // Every rectangle is read from the server that the moves go through too: a round stops at
+  // the first window not yet in place, as the floor's polling does, so that watching costs
+  // the moves no more than it costs the floor's.
+  PollUntil(*timeout, [&] {
+    for (Watched& w : watched) {
+      if (w.reachedMs >= 0) continue;
+      RECT rect{};
+      if (!GetWindowRect(w.window, &rect) || !SameRect(rect, w.target)) return false;
+      w.reachedMs = NowMs() - pressed;
+      if (firstMs < 0) firstMs = w.reachedMs;
+      --remaining;
+    }
+    return remaining == 0;
+  });
   const double lastMs = NowMs() - pressed;
   for (const Watched& w : watched) {
     if (w.reachedMs >= 0) continue;
