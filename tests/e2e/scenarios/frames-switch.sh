@@ -1,7 +1,8 @@
 # Frame switching by hot key, typed on the keyboard of the virtual desktop: every window of
 # the screen moves by whole screens, the maximized one too, and comes back exactly to where
 # it was; the pager and the task bar stay put; a step past the first frame and a key of the
-# other orientation move nothing.
+# other orientation move nothing. On the first strip the program's own watching dialog, opened
+# by the get-info hot key, moves with the windows too.
 # First the vertical strip (Up/Down, 768 pixels), then, after a restart with the
 # horizontal strip, Left/Right by 1024 pixels, ending with the tray menu's exit while the
 # windows are parked two frames away: the exit brings every one of them back.
@@ -139,6 +140,14 @@ run_strip() {
     tw_driver activate "${hwnd}" || fail "could not activate ${hwnd}"
   done
   sleep 1
+  if ((strip == 1)); then
+    tw_key shift+ctrl+alt+End
+    tw_wait_for 10 "tw_driver find-window '*' 'アプリケーションの監視' &&
+      tw_result_has '^window .* visible=1 '" || fail "the get-info hot key opened no dialog"
+    dialog=$(sed -n 's/^window hwnd=\(0x[0-9a-f]*\) .* visible=1 .*/\1/p' "${TW_LAST_RESULT}")
+    names[${dialog}]="watching dialog"
+    watched+=("${dialog}")
+  fi
   read_rects "${watched[@]}" "${fixed[@]}"
   declare -gA start=()
   for hwnd in "${watched[@]}" "${fixed[@]}"; do start[${hwnd}]=${rects[${hwnd}]}; done
@@ -162,6 +171,7 @@ run_strip() {
   expect_all_at "strip ${strip}, a step before the first frame and a key across the strip" 0 0
   if [[ ${end} == stop ]]; then
     tw_stop
+    ((strip != 1)) || unset 'watched[-1]'  # the dialog went with the program
     return
   fi
 
