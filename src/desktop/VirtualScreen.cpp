@@ -71,8 +71,12 @@ int CVirtualScreen::Strip() {
 }
 
 int CVirtualScreen::FrameCount() {
+  return FrameCount(Strip());
+}
+
+int CVirtualScreen::FrameCount(int strip) {
   // Never more than the coordinate limit allows, whatever the options hold.
-  return std::min(Option("VirtualDesktopCount"), AllowedFrameCount(Strip()));
+  return std::min(Option("VirtualDesktopCount"), AllowedFrameCount(strip));
 }
 
 void CVirtualScreen::StartAtFrame(int index) {
@@ -109,8 +113,13 @@ void CVirtualScreen::ClampCurrentFrame() {
 }
 
 void CVirtualScreen::Prepare() {
-  ClampCurrentFrame();
-  FrameStep = FrameStepFor(Strip(), ScreenSize);
+  const int strip = Strip();
+  Prepare(strip, FrameCount(strip));
+}
+
+void CVirtualScreen::Prepare(int strip, int count) {
+  CurrentFrame = ClampFrame(CurrentFrame, count);
+  FrameStep = FrameStepFor(strip, ScreenSize);
 }
 
 void CVirtualScreen::RefreshWindowList() {
@@ -159,23 +168,30 @@ void CVirtualScreen::NoteRefusedMoves(std::set<WindowHandle> refused) {
 }
 
 void CVirtualScreen::SwitchToFrame(int index) {
-  if (Strip() == StripNone) return;
+  const int strip = Strip();
+  if (strip == StripNone) return;
   ReadCloaking();
-  SwitchListedToFrame(index);
+  SwitchListedToFrame(index, strip);
 }
 
 void CVirtualScreen::RefreshAndSwitchToFrame(int index) {
-  if (Strip() == StripNone) return;
+  const int strip = Strip();
+  if (strip == StripNone) return;
   RefreshWindowList();
-  SwitchListedToFrame(index);
+  SwitchListedToFrame(index, strip);
 }
 
-void CVirtualScreen::SwitchListedToFrame(int index) {
-  Prepare();
-  index = ClampFrame(index, FrameCount());
+void CVirtualScreen::SwitchListedToFrame(int index, int strip) {
+  // The options are read once: each look-up goes through the settings map by name.
+  const int count = FrameCount(strip);
+  Prepare(strip, count);
+  index = ClampFrame(index, count);
   if (index != CurrentFrame) {
     const int frames = index - CurrentFrame;
-    parkedAxes_ |= AxesOf(Strip());
+    parkedAxes_ |= AxesOf(strip);
+    // Every window goes the same whole frames: the offset is worked out once.
+    const int dx = FrameStep.X * -frames;
+    const int dy = FrameStep.Y * -frames;
     // One batch, so that the system need not wait for each window's program in turn.
     // The buffers of the last switch, taken out so that a switch reached from a move's
     // handlers would make its own.
@@ -186,10 +202,11 @@ void CVirtualScreen::SwitchListedToFrame(int index) {
     for (size_t i = 0; i < WindowList.size(); ++i) {
       const CWindow& window = WindowList[i];
       // The system shows it on none of its screens, or on another of its own desktops.
-      if (CloakedWindows.count(window.Handle)) continue;
+      if (!CloakedWindows.empty() && CloakedWindows.count(window.Handle)) continue;
       TWindowMove& move = moves.emplace_back();
       move.Window = window.Handle;
-      move.To = OffsetByFrames(window.Bounds, FrameStep, -frames);
+      const TRect& b = window.Bounds;
+      move.To = {b.Left + dx, b.Top + dy, b.Right + dx, b.Bottom + dy};
       // The style as listed: every switch comes just after the list was taken.
       if (window.Style & win::WsMaximize) move.Via = MaximizedDetour(move.To);
       listedAt.push_back(i);

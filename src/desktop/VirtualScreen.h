@@ -106,9 +106,12 @@ class CVirtualScreen {
  private:
   int Strip();
   int FrameCount();
+  int FrameCount(int strip);
   int Option(const char* key);
   // Clamps CurrentFrame and derives FrameStep: what every operation starts from.
   void Prepare();
+  // The same with the strip and the number of frames already read.
+  void Prepare(int strip, int count);
   void PullIntoScreen(WindowHandle window, unsigned axes);
   // Monitors, ScreenRect and ScreenSize from the system as it is now.
   void TakeMonitors();
@@ -120,7 +123,7 @@ class CVirtualScreen {
   // Takes the pager itself out of the window list.
   void RemovePager();
   // SwitchToFrame with the list and its cloaking as they are.
-  void SwitchListedToFrame(int index);
+  void SwitchListedToFrame(int index, int strip);
   // Where a maximized window goes first on its way to `r`.
   TRect MaximizedDetour(TRect r) const;
   void NotifyActivation(int type, WindowHandle window, bool isExplicit, CWindowList* listed);

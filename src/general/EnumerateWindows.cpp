@@ -1,12 +1,24 @@
 #include "general/EnumerateWindows.h"
 
+#include <string_view>
+
 #include "platform/Desktop.h"
 
 namespace {
 // The desktop and the task bar, which never move. Exact and case-sensitive: a program's own
 // "progman" class is an ordinary window.
-bool IsShell(const std::string& className) {
+bool IsShell(std::string_view className) {
+  // As views: the lengths are compared first, and most names differ in length.
   return className == "Progman" || className == "Shell_TrayWnd";
+}
+// Puts `from` into `to`, each keeping a buffer: a text that fits in the string itself is
+// copied once (a swap would copy it three times), a longer one is swapped.
+void MoveText(std::string& to, std::string& from) {
+  constexpr std::size_t kInPlace = 15;  // what a string holds without a buffer of its own
+  if (from.size() <= kInPlace)
+    to.assign(from);
+  else
+    to.swap(from);
 }
 }  // namespace
 
@@ -46,8 +58,8 @@ void EnumerateWindows(Desktop& desktop, CWindowList& list, std::set<WindowHandle
     entry.Handle = window.Handle;
     entry.Bounds = window.Bounds;
     entry.Style = window.Style;
-    entry.Title.swap(window.Title);
-    entry.ClassName.swap(window.ClassName);
+    MoveText(entry.Title, window.Title);
+    MoveText(entry.ClassName, window.ClassName);
   }
   list.resize(listed);
 }
