@@ -245,10 +245,14 @@ void TFormVirtualDesktop::MakePagerOpaque() {
 }
 
 CPagerScale TFormVirtualDesktop::Scale() const {
+  return ScaleFor(Setting("VirtualDesktopCount"));
+}
+
+CPagerScale TFormVirtualDesktop::ScaleFor(int count) const {
   return {ScreenSize,
           CellSize,
           {ClientWidth(), ClientHeight()},
-          Setting("VirtualDesktopCount"),
+          count,
           {ScreenRect.Left, ScreenRect.Top}};
 }
 

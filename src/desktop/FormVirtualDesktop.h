@@ -92,6 +92,8 @@ class TFormVirtualDesktop : public TForm, public CVirtualScreen {
  private:
   int Setting(const char* key) const;
   CPagerScale Scale() const;
+  // The same with the number of frames already read.
+  CPagerScale ScaleFor(int count) const;
   // A window's rectangle in the pager, from its bounds in screen coordinates.
   TRect PagerRectOf(const TRect& bounds) const;
   // Puts the pager at `bounds`, moved onto the monitors when it lies off every one.

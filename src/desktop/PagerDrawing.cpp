@@ -34,8 +34,8 @@ void TFormVirtualDesktop::DrawPager() {
   FrameStep = FrameStepFor(strip, ScreenSize);
   CellSize = CellSizeFor(strip, client, count);
   FrameCells = LayoutCells(strip, client, count);
-  // Taken once: the scale reads a setting, and the loops below use it for every window.
-  const CPagerScale scale = Scale();
+  // Taken once: the loops below use it for every window.
+  const CPagerScale scale = ScaleFor(count);
   auto drawn = [&](const TRect& bounds, int frames) {
     return ::VirtualToPager(OffsetByFrames(bounds, FrameStep, frames), scale);
   };
@@ -60,15 +60,23 @@ void TFormVirtualDesktop::DrawPager() {
 
   if (AnimationStep == -1 || Setting("VirtualDesktopInactive") == kInactiveTransparent) {
     canvas.Pen = {clBlack, TPenStyle::Solid, line};
+    // Every window is shifted by the same frames: the shift goes into the origin once.
+    CPagerScale windowScale = scale;
+    windowScale.Origin = {scale.Origin.X - FrameStep.X * CurrentFrame,
+                          scale.Origin.Y - FrameStep.Y * CurrentFrame};
+    const WindowHandle dragged = DragWindow ? DragWindow->Handle : 0;
+    const bool anyCloaked = !CloakedWindows.empty();
+    const bool anyRefused = !RefusedWindows.empty();
+    const CPagerMapper toPager(windowScale);
     // From the bottom of the Z-order up, so that the window in front is drawn last.
     for (auto it = WindowList.rbegin(); it != WindowList.rend(); ++it) {
-      if (DragWindow && it->Handle == DragWindow->Handle) continue;
-      if (CloakedWindows.count(it->Handle)) continue;
-      const TColor fill = RefusedWindows.count(it->Handle) ? kRefusedColor
-                          : it->Handle == LastForeground   ? clLime
-                                                           : clYellow;
+      if (DragWindow && it->Handle == dragged) continue;
+      if (anyCloaked && CloakedWindows.count(it->Handle)) continue;
+      const TColor fill = anyRefused && RefusedWindows.count(it->Handle) ? kRefusedColor
+                          : it->Handle == LastForeground                 ? clLime
+                                                                         : clYellow;
       canvas.Brush = {fill, TBrushStyle::Solid};
-      canvas.Rectangle(drawn(it->Bounds, CurrentFrame));
+      canvas.Rectangle(toPager(it->Bounds));
     }
   }
   if (DragWindow) {

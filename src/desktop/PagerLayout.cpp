@@ -6,25 +6,6 @@
 
 namespace {
 
-struct Span {
-  int Low = 0;
-  int High = 0;
-};
-
-// One axis of VirtualToPager: `extra` is the number of cells one pixel larger.
-Span ToPager(int low, int high, int screen, int cell, int extra) {
-  if (screen <= 0) return {};
-  const long long a = low / screen;
-  const long long b = high / screen;
-  long long mappedLow = static_cast<long long>(low) * cell / screen + a;
-  long long mappedHigh = static_cast<long long>(high) * cell / screen + b;
-  if (extra < a) {
-    mappedLow -= a - extra;
-    mappedHigh -= a - extra;
-  }
-  return {static_cast<int>(mappedLow), static_cast<int>(mappedHigh)};
-}
-
 int ToVirtual(int pixel, int screen, int cell) {
   // A cell of no pixels (a pager squeezed to nothing) maps as one of one pixel.
   return static_cast<int>(static_cast<long long>(pixel) * screen / std::max(cell, 1));
@@ -58,14 +39,50 @@ std::vector<CFrame> LayoutCells(int strip, TSize client, int count) {
 }
 
 TRect VirtualToPager(const TRect& r, const CPagerScale& scale) {
+  return CPagerMapper(scale)(r);
+}
+
+CPagerMapper::CPagerMapper(const CPagerScale& scale) {
   const int count = std::max(scale.Count, 1);
-  const int left = r.Left - scale.Origin.X, right = r.Right - scale.Origin.X;
-  const int top = r.Top - scale.Origin.Y, bottom = r.Bottom - scale.Origin.Y;
-  const Span x =
-      ToPager(left, right, scale.Screen.Width, scale.Cell.Width, scale.Client.Width % count);
-  const Span y =
-      ToPager(top, bottom, scale.Screen.Height, scale.Cell.Height, scale.Client.Height % count);
-  return {x.Low, y.Low, x.High, y.High};
+  auto axis = [count](int screen, int cell, int client, int origin) {
+    Axis a;
+    a.Empty = screen <= 0;
+    if (!a.Empty) a.Screen = screen;
+    a.Cell = cell;
+    a.Extra = client % count;
+    a.Origin = origin;
+    return a;
+  };
+  x_ = axis(scale.Screen.Width, scale.Cell.Width, scale.Client.Width, scale.Origin.X);
+  y_ = axis(scale.Screen.Height, scale.Cell.Height, scale.Client.Height, scale.Origin.Y);
+}
+
+void CPagerMapper::Map(const Axis& axis, int low, int high, int& mappedLow, int& mappedHigh) {
+  if (axis.Empty) {
+    mappedLow = mappedHigh = 0;
+    return;
+  }
+  low -= axis.Origin;
+  high -= axis.Origin;
+  // The frames passed, and the plain scale plus one pixel per frame passed...
+  const long long a = low / axis.Screen;
+  const long long b = high / axis.Screen;
+  long long l = static_cast<long long>(low) * axis.Cell / axis.Screen + a;
+  long long h = static_cast<long long>(high) * axis.Cell / axis.Screen + b;
+  // ...but no more pixels than there are larger cells.
+  if (axis.Extra < a) {
+    l -= a - axis.Extra;
+    h -= a - axis.Extra;
+  }
+  mappedLow = static_cast<int>(l);
+  mappedHigh = static_cast<int>(h);
+}
+
+TRect CPagerMapper::operator()(const TRect& r) const {
+  TRect mapped;
+  Map(x_, r.Left, r.Right, mapped.Left, mapped.Right);
+  Map(y_, r.Top, r.Bottom, mapped.Top, mapped.Bottom);
+  return mapped;
 }
 
 TRect PagerToVirtual(const TRect& p, const CPagerScale& scale) {

@@ -30,6 +30,26 @@ std::vector<CFrame> LayoutCells(int strip, TSize client, int count);
 // A rectangle in virtual coordinates, in client pixels. Each axis is scaled by cell over
 // screen, plus one pixel for each larger cell passed (at most as many as there are).
 TRect VirtualToPager(const TRect& r, const CPagerScale& scale);
+
+// VirtualToPager for many rectangles of one scale, as the picture maps every window: what
+// depends on the scale alone is worked out once.
+class CPagerMapper {
+ public:
+  explicit CPagerMapper(const CPagerScale& scale);
+  TRect operator()(const TRect& r) const;
+
+ private:
+  struct Axis {
+    int Screen = 1;
+    int Cell = 0;
+    int Extra = 0;      // the number of cells one pixel larger
+    bool Empty = true;  // a screen of no pixels maps everything to 0
+    int Origin = 0;
+  };
+  static void Map(const Axis& axis, int low, int high, int& mappedLow, int& mappedHigh);
+  Axis x_, y_;
+};
+
 // Client pixels back to virtual coordinates, by the plain scale.
 TRect PagerToVirtual(const TRect& p, const CPagerScale& scale);
 
