@@ -3,8 +3,9 @@
 // the logged window calls a switch makes per window. Every tenth window is maximized and
 // so is moved twice.
 // Beside it, the floor a switch cannot go below: the same windows moved by one SetWindowPos
-// each, with nothing else done; the list alone; and the same switch of 200 windows on three
-// monitors against one, as a ratio.
+// each, with nothing else done; the list alone; the system's parts of a switch (its list,
+// its moves, its picture) with no program in between; and the same switch of 200 windows on
+// three monitors against one, as a ratio.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "desktop/FormVirtualDesktop.h"
+#include "general/EnumerateWindows.h"
 #include "platform/sim/SimDesktop.h"
 #include "shell/Program.h"
 #include "toolkit/headless/HeadlessBackend.h"
@@ -19,9 +21,20 @@
 
 namespace {
 
+// The simulated desktop, which can keep the batches of moves it is handed.
+struct BatchKeepingDesktop : SimDesktop {
+  bool KeepBatches = false;
+  std::vector<std::vector<TWindowMove>> Batches;
+
+  std::vector<std::size_t> MoveWindows(const std::vector<TWindowMove>& moves) override {
+    if (KeepBatches) Batches.push_back(moves);
+    return SimDesktop::MoveWindows(moves);
+  }
+};
+
 // The program on four vertical frames, with `windows` windows on the first.
 struct FramesFixture {
-  SimDesktop desktop;
+  BatchKeepingDesktop desktop;
   HeadlessBackend backend;
   std::unique_ptr<Program> program;
   std::vector<WindowHandle> handles;
@@ -134,6 +147,69 @@ void ListWindowsOnce(benchmark::State& state) {
   state.SetComplexityN(windows);
 }
 BENCHMARK(ListWindowsOnce)
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+
+// What a switch asks of the system and cannot do without, on the same windows, with no
+// program in between: the one ListWindows call as the switch makes it, the batch of moves
+// it hands the desktop (maximized windows by their detour), and the shapes of the pager's
+// picture after it, drawn on the canvas. Batches and shapes are taken from a switch there
+// and back before the timing.
+void SwitchSystemParts(benchmark::State& state) {
+  const int windows = static_cast<int>(state.range(0));
+  FramesFixture fixture(windows);
+  TFormVirtualDesktop& pager = *fixture.program->FormVirtualDesktop;
+  auto& device = static_cast<HeadlessCanvas&>(*pager.ImageFrame->Canvas().Device());
+  const TRect first = fixture.desktop.Windows[fixture.handles[1]].Rect;
+
+  std::vector<TWindowMove> batches[2];
+  std::vector<TDrawnShape> pictures[2];
+  fixture.desktop.KeepBatches = true;
+  for (int frame : {1, 0}) {
+    fixture.ClearRecords();
+    fixture.desktop.Batches.clear();
+    pager.RefreshAndSwitchToFrame(frame);
+    if (fixture.desktop.Batches.size() != 1) {
+      state.SkipWithError("a switch did not hand the desktop one batch");
+      return;
+    }
+    batches[frame] = fixture.desktop.Batches.front();
+    pictures[frame] = device.Shapes;
+  }
+  fixture.desktop.KeepBatches = false;
+
+  TCanvas& canvas = pager.ImageFrame->Canvas();
+  std::vector<TListedWindow> listed;
+  int frame = 0;
+  for (auto _ : state) {
+    fixture.ClearRecords();
+    frame = 1 - frame;
+    fixture.desktop.ListWindows(win::WsVisible, win::WsDisabled, 0, kWindowTextBufferSize, listed);
+    fixture.desktop.MoveWindows(batches[frame]);
+    for (const TDrawnShape& shape : pictures[frame]) {
+      canvas.Pen = shape.Pen;
+      canvas.Brush = shape.Brush;
+      if (shape.Shape == TDrawnShape::Kind::Rectangle) {
+        canvas.Rectangle(shape.Rect);
+      } else {
+        canvas.MoveTo(shape.Rect.Left, shape.Rect.Top);
+        canvas.LineTo(shape.Rect.Right, shape.Rect.Bottom);
+      }
+    }
+  }
+  // As SwitchToFrame: the windows went whole screens, and every one was listed.
+  const int shift = frame == 1 ? -pager.ScreenSize.Height : 0;
+  const TRect now = fixture.desktop.Windows[fixture.handles[1]].Rect;
+  if (now.Top != first.Top + shift || now.Left != first.Left)
+    state.SkipWithError("the batches did not move the windows by whole screens");
+  if (listed.size() != static_cast<size_t>(windows)) state.SkipWithError("not every window listed");
+  PerWindowCounter(state, windows);
+  state.SetComplexityN(windows);
+}
+BENCHMARK(SwitchSystemParts)
     ->Arg(50)
     ->Arg(200)
     ->Arg(1000)
