@@ -11,15 +11,6 @@ bool IsShell(std::string_view className) {
   // As views: the lengths are compared first, and most names differ in length.
   return className == "Progman" || className == "Shell_TrayWnd";
 }
-// Puts `from` into `to`, each keeping a buffer: a text that fits in the string itself is
-// copied once (a swap would copy it three times), a longer one is swapped.
-void MoveText(std::string& to, std::string& from) {
-  constexpr std::size_t kInPlace = 15;  // what a string holds without a buffer of its own
-  if (from.size() <= kInPlace)
-    to.assign(from);
-  else
-    to.swap(from);
-}
 }  // namespace
 
 bool CollectWindow(Desktop& desktop, WindowHandle window, CWindowList& list) {
@@ -58,8 +49,8 @@ void EnumerateWindows(Desktop& desktop, CWindowList& list, std::set<WindowHandle
     entry.Handle = window.Handle;
     entry.Bounds = window.Bounds;
     entry.Style = window.Style;
-    MoveText(entry.Title, window.Title);
-    MoveText(entry.ClassName, window.ClassName);
+    entry.Title.swap(window.Title);
+    entry.ClassName.swap(window.ClassName);
   }
   list.resize(listed);
 }
