@@ -64,17 +64,14 @@ void TFormVirtualDesktop::DrawPager() {
     CPagerScale windowScale = scale;
     windowScale.Origin = {scale.Origin.X - FrameStep.X * CurrentFrame,
                           scale.Origin.Y - FrameStep.Y * CurrentFrame};
-    const WindowHandle dragged = DragWindow ? DragWindow->Handle : 0;
-    const bool anyCloaked = !CloakedWindows.empty();
-    const bool anyRefused = !RefusedWindows.empty();
     const CPagerMapper toPager(windowScale);
     // From the bottom of the Z-order up, so that the window in front is drawn last.
     for (auto it = WindowList.rbegin(); it != WindowList.rend(); ++it) {
-      if (DragWindow && it->Handle == dragged) continue;
-      if (anyCloaked && CloakedWindows.count(it->Handle)) continue;
-      const TColor fill = anyRefused && RefusedWindows.count(it->Handle) ? kRefusedColor
-                          : it->Handle == LastForeground                 ? clLime
-                                                                         : clYellow;
+      if (DragWindow && it->Handle == DragWindow->Handle) continue;
+      if (CloakedWindows.count(it->Handle)) continue;
+      const TColor fill = RefusedWindows.count(it->Handle) ? kRefusedColor
+                          : it->Handle == LastForeground   ? clLime
+                                                           : clYellow;
       canvas.Brush = {fill, TBrushStyle::Solid};
       canvas.Rectangle(toPager(it->Bounds));
     }

@@ -202,7 +202,7 @@ void CVirtualScreen::SwitchListedToFrame(int index, int strip) {
     for (size_t i = 0; i < WindowList.size(); ++i) {
       const CWindow& window = WindowList[i];
       // The system shows it on none of its screens, or on another of its own desktops.
-      if (!CloakedWindows.empty() && CloakedWindows.count(window.Handle)) continue;
+      if (CloakedWindows.count(window.Handle)) continue;
       TWindowMove& move = moves.emplace_back();
       move.Window = window.Handle;
       const TRect& b = window.Bounds;
